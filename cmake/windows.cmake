@@ -1,0 +1,52 @@
+# Windows tree (MinGW-w64 cross build): the Win32 glue of the core, the two programs, and their UI
+# tests, which create the real dialogs from the real resources under Wine.
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
+if(WINE_RUN)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_RUN})
+endif()
+add_link_options(-static -static-libgcc -static-libstdc++)
+add_compile_definitions(WIN32_LEAN_AND_MEAN)
+
+file(GLOB CORE_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/core/win/*.cpp)
+add_library(core_win STATIC ${CORE_WIN_SOURCES})
+target_include_directories(core_win PUBLIC ${CMAKE_SOURCE_DIR}/core/win)
+target_link_libraries(core_win PUBLIC core_data comdlg32)
+target_compile_options(core_win PRIVATE -Wall -Wextra -fexec-charset=CP932)
+
+# A program is its handlers in a library (so the UI tests link the same code), its resources, and
+# a WinMain of its own.
+function(add_editor_program name dir)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
+  list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
+  add_library(${name}_app STATIC ${sources})
+  target_include_directories(${name}_app PUBLIC ${CMAKE_SOURCE_DIR}/${dir})
+  target_link_libraries(${name}_app PUBLIC core_win)
+  target_compile_options(${name}_app PRIVATE -Wall -Wextra -fexec-charset=CP932)
+  add_executable(${name} WIN32 ${CMAKE_SOURCE_DIR}/${dir}/main.cpp ${ARGN})
+  target_link_libraries(${name} PRIVATE ${name}_app)
+  target_compile_options(${name} PRIVATE -Wall -Wextra -fexec-charset=CP932)
+endfunction()
+
+add_editor_program(Quillmere officer_editor ${CMAKE_SOURCE_DIR}/officer_editor/quillmere.rc)
+
+# --- UI tests ----------------------------------------------------------------------------------
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+file(GLOB UI_SUPPORT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/ui/support/*.cpp)
+add_library(ui_support STATIC ${UI_SUPPORT_SOURCES})
+target_include_directories(ui_support PUBLIC ${CMAKE_SOURCE_DIR}/tests/ui/support
+                                             ${CMAKE_SOURCE_DIR}/tests/support)
+target_link_libraries(ui_support PUBLIC core_win gtest)
+
+function(add_ui_tests name app rc pattern)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/ui/${pattern})
+  add_executable(${name} ${sources} ${rc})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  target_link_libraries(${name} PRIVATE ${app}_app ui_support gtest gtest_main)
+  target_link_libraries(${name} PRIVATE sample_data)
+  add_test(NAME ${name} COMMAND ${name})
+endfunction()
+
+add_ui_tests(quillmere_ui_tests Quillmere ${CMAKE_SOURCE_DIR}/officer_editor/quillmere.rc "quillmere_*.cpp")

@@ -1,0 +1,108 @@
+// Generates the synthetic sample data files. Names are invented from single kanji and a reading
+// for each, never taken from the game.
+#include "sample_data.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <iterator>
+
+#include "data_image.h"
+#include "roster.h"
+
+namespace {
+
+struct Part {
+  const char* text;     // Shift-JIS (this file is compiled for code page 932)
+  const char* reading;  // half-width katakana
+};
+
+constexpr Part FAMILY[] = {
+    {"青", "ｱｵ"}, {"白", "ｼﾛ"},   {"黒", "ｸﾛ"}, {"赤", "ｱｶ"}, {"金", "ｶﾈ"}, {"石", "ｲｼ"},
+    {"森", "ﾓﾘ"}, {"林", "ﾊﾔｼ"},  {"川", "ｶﾜ"}, {"谷", "ﾀﾆ"}, {"原", "ﾊﾗ"}, {"岩", "ｲﾜ"},
+    {"沢", "ｻﾜ"}, {"辻", "ﾂｼﾞ"},  {"堀", "ﾎﾘ"}, {"宮", "ﾐﾔ"}, {"野", "ﾉ"},  {"関", "ｾｷ"},
+    {"南", "ﾐﾅﾐ"}, {"東", "ﾋｶﾞｼ"}, {"瀬", "ｾ"},  {"浜", "ﾊﾏ"}, {"坂", "ｻｶ"}, {"門", "ｶﾄﾞ"},
+    {"霧", "ｷﾘ"}, {"楠", "ｸｽ"},   {"柳", "ﾔﾅｷﾞ"}, {"桐", "ｷﾘ"}, {"梶", "ｶｼﾞ"}, {"鷲", "ﾜｼ"},
+};
+constexpr Part GIVEN[] = {
+    {"風", "ﾌｳ"},   {"雲", "ｳﾝ"},   {"星", "ｾｲ"},   {"月", "ｹﾞﾂ"}, {"海", "ｶｲ"},   {"光", "ｺｳ"},
+    {"雪", "ｾﾂ"},   {"影", "ｴｲ"},   {"竜", "ﾘｭｳ"},  {"虎", "ｺ"},   {"鷹", "ﾖｳ"},   {"剣", "ｹﾝ"},
+    {"燕", "ｴﾝ"},   {"楓", "ﾌｳ"},   {"嵐", "ﾗﾝ"},   {"蓮", "ﾚﾝ"},  {"岳", "ｶﾞｸ"},  {"翠", "ｽｲ"},
+    {"朔", "ｻｸ"},   {"灯", "ﾄｳ"},   {"晶", "ｼｮｳ"},  {"凪", "ﾅｷﾞ"}, {"湊", "ﾐﾅﾄ"},  {"颯", "ｿｳ"},
+    {"玄武", "ｹﾞﾝﾌﾞ"}, {"白鷺", "ﾊｸﾛ"}, {"雷光", "ﾗｲｺｳ"}, {"青嵐", "ｾｲﾗﾝ"},
+};
+
+// A small deterministic generator, so that the same seed always gives the same bytes.
+struct Lcg {
+  uint32_t state;
+  uint32_t Next() {
+    state = state * 1664525u + 1013904223u;
+    return state >> 8;
+  }
+  uint8_t Byte() { return static_cast<uint8_t>(Next()); }
+  uint32_t Below(uint32_t n) { return Next() % n; }
+};
+
+void Fill(std::vector<uint8_t>& bytes, Lcg& rng) {
+  for (uint8_t& b : bytes) b = rng.Byte();
+}
+
+// Writes a text field as the editors do: text, NUL, spaces to the end.
+void PutText(std::vector<uint8_t>& bytes, int32_t offset, const char* text, int32_t width) {
+  std::fill_n(bytes.begin() + offset, width, uint8_t{0x20});
+  size_t length = std::min(std::strlen(text), static_cast<size_t>(width - 1));
+  std::memcpy(bytes.data() + offset, text, length);
+  bytes[offset + length] = 0;
+}
+
+void PutOfficer(std::vector<uint8_t>& save, OfficerId id, Lcg& rng) {
+  const Part& family = FAMILY[rng.Below(std::size(FAMILY))];
+  const Part& given = GIVEN[rng.Below(std::size(GIVEN))];
+  const Part& courtesy = GIVEN[rng.Below(std::size(GIVEN))];
+  char full[16], reading[32];
+  std::snprintf(full, sizeof full, "%s%s", family.text, given.text);
+  std::snprintf(reading, sizeof reading, "%s%s", family.reading, given.reading);
+  PutText(save, NameFieldOffset(id, FAMILY_NAME_FIELD), family.text, NAME_WIDTH);
+  PutText(save, NameFieldOffset(id, GIVEN_NAME_FIELD), given.text, NAME_WIDTH);
+  PutText(save, NameFieldOffset(id, COURTESY_NAME_FIELD), courtesy.text, NAME_WIDTH);
+  PutText(save, NameFieldOffset(id, READING_FIELD), reading, READING_WIDTH);  // katakana: 1 byte each
+  PutText(save, NameFieldOffset(id, FULL_NAME_FIELD), full, FULL_NAME_WIDTH);
+  save[NameFieldOffset(id, BIRTH_YEAR_FIELD)] = static_cast<uint8_t>(50 + rng.Below(150));
+  for (int32_t k = 0; k < 4; ++k) save[NameFieldOffset(id, ABILITY_FIELD + k)] = static_cast<uint8_t>(rng.Below(101));
+  save[NameFieldOffset(id, FACE_NUMBER_FIELD)] = static_cast<uint8_t>(rng.Below(128));
+  save[NameFieldOffset(id, FACE_NUMBER_FIELD + 1)] = 0;
+  save[AttributeOffset(LOYALTY_OFFSET, id)] = static_cast<uint8_t>(rng.Below(101));
+}
+
+}  // namespace
+
+std::vector<uint8_t> MakeSampleSave(uint32_t seed) {
+  std::vector<uint8_t> save(SAVE_FILE_LENGTH);
+  Lcg rng{seed};
+  Fill(save, rng);
+  // Every record from 658 on starts unused; the in-use ones are put below.
+  for (OfficerId id = ALWAYS_LISTED_IDS; NameRecordOffset(id) + NAME_RECORD_SIZE <= SAVE_FILE_LENGTH; ++id) {
+    save[NameRecordOffset(id)] = 0;
+  }
+  for (OfficerId id = 0; id < ALWAYS_LISTED_IDS; ++id) PutOfficer(save, id, rng);
+  for (OfficerId id : SAMPLE_EXTRA_IDS) PutOfficer(save, id, rng);
+  for (OfficerId id = SAMPLE_RUN_FIRST; id <= SAMPLE_RUN_LAST; ++id) PutOfficer(save, id, rng);
+  PutOfficer(save, SAMPLE_STRAY_ID, rng);
+  // 658 and 659 hold names too: the roster never lists them.
+  PutOfficer(save, 658, rng);
+  PutOfficer(save, 659, rng);
+  for (OfficerId id : SAMPLE_EMPTY_IDS) {
+    PutText(save, NameFieldOffset(id, FAMILY_NAME_FIELD), "", NAME_WIDTH);
+    PutText(save, NameFieldOffset(id, GIVEN_NAME_FIELD), "", NAME_WIDTH);
+    PutText(save, NameFieldOffset(id, READING_FIELD), "", READING_WIDTH);
+    PutText(save, NameFieldOffset(id, FULL_NAME_FIELD), "", FULL_NAME_WIDTH);
+  }
+  return save;
+}
+
+std::vector<uint8_t> MakeSampleScenario(uint32_t seed) {
+  std::vector<uint8_t> scenario(SCENARIO_FILE_LENGTH);
+  Lcg rng{seed * 7919u + 17u};
+  Fill(scenario, rng);
+  return scenario;
+}
