@@ -1,0 +1,35 @@
+// The Win32 side of data file images: the message boxes around loading and storing, the save
+// prompt, and the common file dialogs for save files. Both programs' wordings live here.
+#pragma once
+
+#include <windows.h>
+
+#include "data_image.h"
+
+// How a program words its image messages. With `name_path` the image's full path stands on the
+// first line of every box ("%s\n..."); without it the box names no file.
+struct ImageMessages {
+  const char* load_failed;
+  const char* store_failed;
+  const char* unsaved_changes;
+  bool name_path;
+};
+extern const ImageMessages OFFICER_EDITOR_MESSAGES;  // Quillmere
+extern const ImageMessages ITEM_EDITOR_MESSAGES;     // Varnholt
+
+extern const char WARNING_CAPTION[];  // "警告"
+
+// A warning box (MB_ICONWARNING, OK) owned by `owner`.
+void ShowWarning(HWND owner, const char* text, const char* caption = WARNING_CAPTION);
+
+// 1 when `length` bytes were read; 0 after a failure, which has been shown.
+int LoadImageReporting(HWND owner, DataFileImage& image, const ImageMessages& messages);
+// 1 when the whole image was written; 0 after a failure, which has been shown (dirty unchanged).
+int StoreImageReporting(HWND owner, DataFileImage& image, const ImageMessages& messages);
+// 3 clean (nothing asked); 2 answered No; otherwise the store's result (1 stored, 0 failed).
+int AskSaveChangesReporting(HWND owner, DataFileImage& image, const ImageMessages& messages);
+
+// The open and save dialogs for "*.sav" files. 1 with the chosen full path in `path`; 0 when the
+// dialog was cancelled or failed.
+int ChooseOpenFile(HWND owner, char (&path)[PATH_CAPACITY]);
+int ChooseSaveFile(HWND owner, char (&path)[PATH_CAPACITY]);

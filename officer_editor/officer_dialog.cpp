@@ -1,0 +1,98 @@
+// Quillmere's dialog: set-up of the controls, the command dispatch and closing.
+#include <windows.h>
+
+#include "controls.h"
+#include "officer_editor.h"
+#include "resource.h"
+
+namespace {
+
+uint8_t g_save_bytes[SAVE_FILE_LENGTH];
+
+// The fixed choice lists; an entry's index is the value the update commands read.
+const char* const ABILITY_CHOICES[] = {"武力", "知力", "政治", "魅力"};
+const char* const SKILL_CHOICES[] = {
+    "鬼謀", "神算", "虚報", "歩兵", "騎兵", "弩兵", "水軍", "偵察", "全能", "神眼", "築城", "警備", "発明",
+    "威風", "弁舌", "反計", "挑発", "混乱", "猛者", "智嚢", "治略", "人徳", "医術", "天文", "耕作", "商才"};
+const char* const SKILL_STATE_CHOICES[] = {"無", "有"};
+const char* const TACTIC_CHOICES[] = {"乱撃", "突撃", "奇襲", "撹乱", "車懸", "槍衾", "斉射", "火矢",
+                                      "矢嵐", "乱射", "烈火", "激流", "妖術", "落石", "攻城"};
+const char* const TACTIC_RANK_CHOICES[] = {"未", "初", "弐", "参", "四", "五", "極"};
+
+struct ChoiceList {
+  int control;
+  const char* const* texts;
+  int count;
+};
+template <size_t N>
+constexpr ChoiceList Choices(int control, const char* const (&texts)[N]) {
+  return {control, texts, static_cast<int>(N)};
+}
+const ChoiceList CHOICE_LISTS[] = {
+    Choices(IDC_ABILITY, ABILITY_CHOICES), Choices(IDC_SKILL, SKILL_CHOICES),
+    Choices(IDC_SKILL_STATE, SKILL_STATE_CHOICES), Choices(IDC_TACTIC, TACTIC_CHOICES),
+    Choices(IDC_TACTIC_RANK, TACTIC_RANK_CHOICES)};
+
+// Text limits in bytes of code page 932.
+struct TextLimit {
+  int control;
+  int bytes;
+};
+const TextLimit TEXT_LIMITS[] = {
+    {IDC_FAMILY_NAME, 4}, {IDC_GIVEN_NAME, 4}, {IDC_COURTESY_NAME, 4}, {IDC_READING, 10},
+    {IDC_FACE_NUMBER, 3}, {IDC_BIRTH_YEAR, 3}, {IDC_LIFE_SPAN, 1},     {IDC_LOYALTY, 3},
+    {IDC_ABILITY_VALUE, 3}};
+
+BOOL InitOfficerDialog(HWND dialog) {
+  for (const TextLimit& limit : TEXT_LIMITS) {
+    SendDlgItemMessageA(dialog, limit.control, EM_LIMITTEXT, limit.bytes, 0);
+  }
+  for (const ChoiceList& list : CHOICE_LISTS) {
+    for (int i = 0; i < list.count; ++i) {
+      SendDlgItemMessageA(dialog, list.control, CB_INSERTSTRING, i, reinterpret_cast<LPARAM>(list.texts[i]));
+    }
+  }
+  for (const ChoiceList& list : CHOICE_LISTS) SendDlgItemMessageA(dialog, list.control, CB_SETCURSEL, 0, 0);
+  SendDlgItemMessageA(dialog, IDC_NO_AGING, BM_SETCHECK, BST_CHECKED, 0);
+  g_officer_editor.previous_list_proc = SubclassControl(GetDlgItem(dialog, IDC_OFFICER_LIST), OfficerListProc);
+  ShowWindow(dialog, SW_SHOW);
+  return TRUE;
+}
+
+// The notification code is not examined: a handler runs for any WM_COMMAND carrying its id.
+BOOL RunOfficerCommand(HWND dialog, int id) {
+  switch (id) {
+    case ID_FILE_OPEN: OpenSaveFile(dialog); return TRUE;
+    case ID_FILE_SAVE_AS: SaveSaveFileAs(dialog); return TRUE;
+    case ID_FILE_SAVE: OverwriteSaveFile(dialog); return TRUE;
+    case ID_FILE_CLOSE: CloseSaveFile(dialog); return TRUE;
+    default: return FALSE;  // IDOK and IDCANCEL included: Enter and Esc do nothing
+  }
+}
+
+// Closing asks about unsaved changes; the program ends only when that did not fail. The dialog is
+// not destroyed before the message loop ends.
+void CloseOfficerEditor(HWND dialog) {
+  if (AskSaveChanges(dialog) != 0) PostQuitMessage(0);
+}
+
+}  // namespace
+
+OfficerEditorState g_officer_editor = {{"", SAVE_FILE_LENGTH, g_save_bytes, 0}, {}, nullptr};
+
+HWND CreateOfficerDialog(HINSTANCE instance) {
+  return CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_DIALOG1), nullptr, OfficerDialogProc, 0);
+}
+
+INT_PTR CALLBACK OfficerDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG: return InitOfficerDialog(dialog);
+    case WM_COMMAND: return RunOfficerCommand(dialog, LOWORD(wparam));
+    case WM_CLOSE: CloseOfficerEditor(dialog); return TRUE;
+    default: return FALSE;
+  }
+}
+
+LRESULT CALLBACK OfficerListProc(HWND list, UINT message, WPARAM wparam, LPARAM lparam) {
+  return CallWindowProcA(g_officer_editor.previous_list_proc, list, message, wparam, lparam);
+}

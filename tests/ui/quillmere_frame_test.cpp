@@ -1,0 +1,344 @@
+// Quillmere's frame under Wine: the dialog as built from its resources, the File menu, the save
+// prompt on closing, and what a failing store leaves behind.
+#include "quillmere_fixture.h"
+
+#include <iterator>
+
+#include "dialog_template.h"
+
+namespace {
+
+// The dialog's controls in template order (which is the tab order), as the template must hold them.
+struct ControlRow {
+  int id;
+  const char* window_class;
+  const char* caption;  // UTF-8
+  short x, y, cx, cy;   // dialog units
+  DWORD style;          // besides WS_CHILD | WS_VISIBLE
+  int text_limit;       // edits only
+};
+
+constexpr DWORD LABEL = SS_CENTER | SS_CENTERIMAGE | WS_GROUP;
+constexpr DWORD EDIT = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
+constexpr DWORD PUSH = BS_PUSHBUTTON | WS_TABSTOP;
+constexpr DWORD COMBO = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
+
+const ControlRow CONTROLS[] = {
+    {IDC_OFFICER_LIST, "ListBox", "", 7, 0, 72, 176,
+     LBS_EXTENDEDSEL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_BORDER | WS_VSCROLL | WS_TABSTOP, 0},
+    {IDC_SELECT_ALL, "Button", "全て選択", 7, 180, 36, 14, PUSH, 0},
+    {IDC_INVERT_SELECTION, "Button", "反転", 43, 180, 36, 14, PUSH, 0},
+    {-1, "Static", "姓", 83, 0, 72, 14, LABEL, 0},
+    {IDC_FAMILY_NAME, "Edit", "", 159, 0, 72, 14, EDIT, 4},
+    {IDC_SET_FAMILY_NAME, "Button", "更新", 235, 0, 72, 14, PUSH, 0},
+    {-1, "Static", "名", 83, 18, 72, 14, LABEL, 0},
+    {IDC_GIVEN_NAME, "Edit", "", 159, 18, 72, 14, EDIT, 4},
+    {IDC_SET_GIVEN_NAME, "Button", "更新", 235, 18, 72, 14, PUSH, 0},
+    {-1, "Static", "字", 83, 36, 72, 14, LABEL, 0},
+    {IDC_COURTESY_NAME, "Edit", "", 159, 36, 72, 14, EDIT, 4},
+    {IDC_SET_COURTESY_NAME, "Button", "更新", 235, 36, 72, 14, PUSH, 0},
+    {-1, "Static", "ルビ", 83, 54, 72, 14, LABEL, 0},
+    {IDC_READING, "Edit", "", 159, 54, 72, 14, EDIT, 10},
+    {IDC_SET_READING, "Button", "更新", 235, 54, 72, 14, PUSH, 0},
+    {-1, "Static", "顔番号", 83, 72, 72, 14, LABEL, 0},
+    {IDC_FACE_NUMBER, "Edit", "", 159, 72, 72, 14, EDIT, 3},
+    {IDC_SET_FACE_NUMBER, "Button", "更新", 235, 72, 72, 14, PUSH, 0},
+    {-1, "Static", "誕生年", 83, 90, 72, 14, LABEL, 0},
+    {IDC_BIRTH_YEAR, "Edit", "", 159, 90, 72, 14, EDIT, 3},
+    {IDC_NO_AGING, "Button", "禁老化", 235, 90, 36, 14, BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP, 0},
+    {IDC_SET_BIRTH_YEAR, "Button", "更新", 271, 90, 36, 14, PUSH, 0},
+    {-1, "Static", "寿命", 83, 108, 72, 14, LABEL, 0},
+    {IDC_LIFE_SPAN, "Edit", "", 159, 108, 72, 14, EDIT, 1},
+    {IDC_SET_LIFE_SPAN, "Button", "更新", 235, 108, 72, 14, PUSH, 0},
+    {-1, "Static", "忠誠", 83, 126, 72, 14, LABEL, 0},
+    {IDC_LOYALTY, "Edit", "", 159, 126, 72, 14, EDIT, 3},
+    {IDC_SET_LOYALTY, "Button", "更新", 235, 126, 72, 14, PUSH, 0},
+    {IDC_ABILITY, "ComboBox", "", 83, 144, 72, 120, COMBO, 0},
+    {IDC_ABILITY_VALUE, "Edit", "", 159, 144, 72, 14, EDIT, 3},
+    {IDC_SET_ABILITY, "Button", "更新", 235, 144, 72, 14, PUSH, 0},
+    {IDC_SKILL, "ComboBox", "", 83, 162, 72, 120, COMBO, 0},
+    {IDC_SKILL_STATE, "ComboBox", "", 159, 162, 72, 120, COMBO, 0},
+    {IDC_SET_SKILL, "Button", "更新", 235, 162, 72, 14, PUSH, 0},
+    {IDC_TACTIC, "ComboBox", "", 83, 180, 72, 120, COMBO, 0},
+    {IDC_TACTIC_RANK, "ComboBox", "", 159, 180, 72, 120, COMBO, 0},
+    {IDC_SET_TACTIC_RANK, "Button", "更新", 235, 180, 72, 14, PUSH, 0},
+};
+
+struct ChoiceRow {
+  int id;
+  std::vector<const char*> texts;
+};
+
+const ChoiceRow CHOICES[] = {
+    {IDC_ABILITY, {"武力", "知力", "政治", "魅力"}},
+    {IDC_SKILL, {"鬼謀", "神算", "虚報", "歩兵", "騎兵", "弩兵", "水軍", "偵察", "全能", "神眼", "築城", "警備", "発明",
+                 "威風", "弁舌", "反計", "挑発", "混乱", "猛者", "智嚢", "治略", "人徳", "医術", "天文", "耕作", "商才"}},
+    {IDC_SKILL_STATE, {"無", "有"}},
+    {IDC_TACTIC, {"乱撃", "突撃", "奇襲", "撹乱", "車懸", "槍衾", "斉射", "火矢", "矢嵐", "乱射", "烈火", "激流",
+                  "妖術", "落石", "攻城"}},
+    {IDC_TACTIC_RANK, {"未", "初", "弐", "参", "四", "五", "極"}},
+};
+
+bool SameClass(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
+
+TEST_F(QuillmereTest, DialogTemplateHoldsEveryControlInTabOrderWithItsPlaceAndStyle) {
+  DialogTemplate dialog;
+  ASSERT_TRUE(LoadDialogTemplate(GetModuleHandleA(nullptr), IDD_DIALOG1, dialog));
+  EXPECT_EQ(dialog.style, static_cast<DWORD>(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME | DS_SETFONT));
+  EXPECT_EQ(dialog.cx, 314);
+  EXPECT_EQ(dialog.cy, 201);
+  EXPECT_EQ(dialog.menu_id, IDR_MENU1);
+  EXPECT_EQ(dialog.caption, "Quillmere");
+  EXPECT_EQ(dialog.typeface, Sjis("ＭＳ Ｐゴシック"));
+  EXPECT_EQ(dialog.point_size, 9);
+  EXPECT_EQ(dialog.weight, FW_DONTCARE);
+  EXPECT_EQ(dialog.italic, 0);
+  EXPECT_EQ(dialog.charset, DEFAULT_CHARSET);
+  ASSERT_EQ(dialog.items.size(), std::size(CONTROLS));
+  for (size_t i = 0; i < dialog.items.size(); ++i) {
+    const TemplateItem& item = dialog.items[i];
+    const ControlRow& row = CONTROLS[i];
+    SCOPED_TRACE(testing::Message() << "control " << i << " id " << row.id);
+    EXPECT_EQ(item.id, row.id);
+    EXPECT_TRUE(SameClass(item.window_class, row.window_class)) << item.window_class;
+    EXPECT_EQ(item.title, Sjis(row.caption));
+    EXPECT_EQ(item.x, row.x);
+    EXPECT_EQ(item.y, row.y);
+    EXPECT_EQ(item.cx, row.cx);
+    EXPECT_EQ(item.cy, row.cy);
+    EXPECT_EQ(item.style, WS_CHILD | WS_VISIBLE | row.style);
+    EXPECT_EQ(item.ex_style, row.id == -1 ? static_cast<DWORD>(WS_EX_STATICEDGE) : 0u);
+  }
+}
+
+TEST_F(QuillmereTest, DialogStartsVisibleWithItsTextsLimitsAndCheckBox) {
+  EXPECT_EQ(WindowText(dialog_), "Quillmere");
+  EXPECT_TRUE(IsWindowVisible(dialog_));
+  for (const ControlRow& row : CONTROLS) {
+    if (row.id == -1) continue;
+    SCOPED_TRACE(row.id);
+    HWND control = Item(row.id);
+    ASSERT_NE(control, nullptr);
+    if (!SameClass(row.window_class, "ComboBox")) {
+      EXPECT_EQ(WindowText(control), Sjis(row.caption));
+    }
+    if (row.text_limit) {
+      EXPECT_EQ(SendMessageA(control, EM_GETLIMITTEXT, 0, 0), row.text_limit);
+    }
+  }
+  EXPECT_EQ(SendMessageA(Item(IDC_NO_AGING), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(ListCount(), 0);
+}
+
+TEST_F(QuillmereTest, ChoiceListsAreFilledAndStartAtTheirFirstEntry) {
+  for (const ChoiceRow& row : CHOICES) {
+    SCOPED_TRACE(row.id);
+    HWND combo = Item(row.id);
+    ASSERT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), static_cast<LRESULT>(row.texts.size()));
+    for (size_t i = 0; i < row.texts.size(); ++i) {
+      char text[64] = "";
+      SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+      EXPECT_EQ(std::string(text), Sjis(row.texts[i]));
+    }
+    EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 0);
+  }
+}
+
+TEST_F(QuillmereTest, MenuHoldsFileAndSortCommands) {
+  HMENU menu = GetMenu(dialog_);
+  ASSERT_NE(menu, nullptr);
+  ASSERT_EQ(GetMenuItemCount(menu), 2);
+  auto text_of = [](HMENU m, UINT item, UINT flags) {
+    char text[128] = "";
+    GetMenuStringA(m, item, text, sizeof text, flags);
+    return std::string(text);
+  };
+  EXPECT_EQ(text_of(menu, 0, MF_BYPOSITION), Sjis("ファイル"));
+  EXPECT_EQ(text_of(menu, 1, MF_BYPOSITION), Sjis("ソート"));
+  struct Item {
+    int pop_up, id;
+    const char* text;
+  };
+  const Item items[] = {{0, ID_FILE_OPEN, "セーブデータを開く"}, {0, ID_FILE_SAVE_AS, "名前を付けて保存"},
+                        {0, ID_FILE_SAVE, "上書き保存"},        {0, ID_FILE_CLOSE, "閉じる"},
+                        {1, ID_SORT_BY_ID, "ID 順"},            {1, ID_SORT_BY_READING, "ルビ順"},
+                        {1, ID_SORT_REVERSE, "逆転"}};
+  for (const Item& item : items) {
+    HMENU pop_up = GetSubMenu(menu, item.pop_up);
+    EXPECT_EQ(text_of(pop_up, item.id, MF_BYCOMMAND), Sjis(item.text)) << item.id;
+    EXPECT_EQ(GetMenuState(pop_up, item.id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED), 0u);
+  }
+  EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 0)), 4);
+  EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 1)), 3);
+}
+
+TEST_F(QuillmereTest, OpenSaveAsAndOverwriteKeepEveryByte) {
+  // A file 100 bytes longer than a save file is accepted; storing writes exactly the save's length.
+  std::vector<uint8_t> longer = sample_;
+  longer.insert(longer.end(), 100, 0x5A);
+  WriteFileBytes(sample_path_, longer);
+  OpenSample();
+  EXPECT_TRUE(answers_.TakeSeen().size() == 1);  // the open dialog only
+  EXPECT_EQ(g_officer_editor.save.dirty, 0);
+  EXPECT_EQ(g_officer_editor.roster.count, ALWAYS_LISTED_IDS + 4 + 40);
+
+  std::string copy = files_.Path(Sjis("コピー.sav"));  // a Japanese file name too
+  answers_.ChooseFile(copy);
+  Command(dialog_, ID_FILE_SAVE_AS);
+  EXPECT_EQ(ReadFileBytes(copy), sample_);
+  EXPECT_EQ(std::string(g_officer_editor.save.path), copy);
+
+  // Overwriting an existing file through "save as" asks the system's question first.
+  g_officer_editor.save.data[100] ^= 0xFF;
+  std::vector<uint8_t> changed = sample_;
+  changed[100] ^= 0xFF;
+  answers_.ChooseFile(sample_path_);
+  answers_.PressButton(IDYES);
+  Command(dialog_, ID_FILE_SAVE_AS);
+  EXPECT_EQ(ReadFileBytes(sample_path_), changed);
+  EXPECT_EQ(answers_.TakeSeen().size(), 3u);
+
+  g_officer_editor.save.data[101] ^= 0xFF;
+  changed[101] ^= 0xFF;
+  Command(dialog_, ID_FILE_SAVE);
+  EXPECT_EQ(ReadFileBytes(sample_path_), changed);
+  EXPECT_EQ(ReadFileBytes(copy), sample_);
+  EXPECT_TRUE(answers_.TakeSeen().empty());
+}
+
+TEST_F(QuillmereTest, ShortFileShowsTheReadFailureAndLeavesNoFileOpen) {
+  std::vector<uint8_t> short_file(sample_.begin(), sample_.end() - 1);
+  WriteFileBytes(sample_path_, short_file);
+  answers_.ChooseFile(sample_path_);
+  answers_.PressButton(IDOK);
+  Command(dialog_, ID_FILE_OPEN);
+  auto seen = answers_.TakeSeen();
+  ASSERT_EQ(seen.size(), 2u);
+  ExpectBox(seen[1], "ファイルの読み取りに失敗しました。", "警告", MB_ICONWARNING);
+  EXPECT_FALSE(IsImageOpen(g_officer_editor.save));
+  EXPECT_EQ(ListCount(), 0);
+  // With no file open the save commands do nothing and show nothing.
+  Command(dialog_, ID_FILE_SAVE);
+  Command(dialog_, ID_FILE_SAVE_AS);
+  Command(dialog_, ID_FILE_CLOSE);
+  EXPECT_TRUE(answers_.TakeSeen().empty());
+  EXPECT_EQ(ReadFileBytes(sample_path_), short_file);
+}
+
+TEST_F(QuillmereTest, ClosingAsksOnlyWithUnsavedChanges) {
+  OpenSample();
+  answers_.TakeSeen();
+  Close();
+  EXPECT_TRUE(answers_.TakeSeen().empty());
+  EXPECT_TRUE(TakeQuitMessage());
+
+  g_officer_editor.save.dirty = 1;
+  g_officer_editor.save.data[0] ^= 0xFF;
+  answers_.PressButton(IDNO);
+  Close();
+  auto seen = answers_.TakeSeen();
+  ASSERT_EQ(seen.size(), 1u);
+  ExpectBox(seen[0], "データが変更されています。保存しますか?", "データの保存", MB_ICONQUESTION);
+  EXPECT_EQ(seen[0].buttons, (std::vector<int>{IDYES, IDNO}));
+  EXPECT_TRUE(TakeQuitMessage());
+  EXPECT_EQ(ReadFileBytes(sample_path_), sample_);
+
+  answers_.PressButton(IDYES);
+  Close();
+  EXPECT_TRUE(TakeQuitMessage());
+  EXPECT_EQ(g_officer_editor.save.dirty, 0);
+  std::vector<uint8_t> changed = sample_;
+  changed[0] ^= 0xFF;
+  EXPECT_EQ(ReadFileBytes(sample_path_), changed);
+}
+
+TEST_F(QuillmereTest, FailingStoreOnCloseKeepsTheProgramAndTheFileOpen) {
+  OpenSample();
+  answers_.TakeSeen();
+  g_officer_editor.save.dirty = 1;
+  g_officer_editor.save.data[0] ^= 0xFF;
+  SetFileAttributesA(sample_path_.c_str(), FILE_ATTRIBUTE_READONLY);
+  answers_.PressButton(IDYES);
+  answers_.PressButton(IDOK);
+  Close();
+  auto seen = answers_.TakeSeen();
+  ASSERT_EQ(seen.size(), 2u);
+  ExpectBox(seen[0], "データが変更されています。保存しますか?", "データの保存", MB_ICONQUESTION);
+  ExpectBox(seen[1], "ファイルの保存に失敗しました。", "警告", MB_ICONWARNING);
+  EXPECT_FALSE(TakeQuitMessage());
+  EXPECT_TRUE(IsImageOpen(g_officer_editor.save));
+  EXPECT_EQ(g_officer_editor.save.dirty, 1);
+  EXPECT_EQ(ReadFileBytes(sample_path_), sample_);
+
+  // Opening another file after the same failure never shows the open dialog.
+  answers_.PressButton(IDYES);
+  answers_.PressButton(IDOK);
+  Command(dialog_, ID_FILE_OPEN);
+  seen = answers_.TakeSeen();
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_FALSE(seen[1].file_dialog);
+  EXPECT_EQ(std::string(g_officer_editor.save.path), sample_path_);
+  SetFileAttributesA(sample_path_.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(QuillmereTest, CloseCommandAnsweredNoDropsTheChanges) {
+  OpenSample();
+  g_officer_editor.save.dirty = 1;
+  answers_.PressButton(IDNO);
+  Command(dialog_, ID_FILE_CLOSE);
+  EXPECT_FALSE(IsImageOpen(g_officer_editor.save));
+  EXPECT_EQ(ListCount(), 0);
+  answers_.TakeSeen();
+  Close();  // nothing is asked any more
+  EXPECT_TRUE(answers_.TakeSeen().empty());
+  EXPECT_TRUE(TakeQuitMessage());
+  EXPECT_EQ(ReadFileBytes(sample_path_), sample_);
+}
+
+TEST_F(QuillmereTest, CancelledOpenAfterYesLeavesTheOldFileOpenAndSaved) {
+  OpenSample();
+  g_officer_editor.save.dirty = 1;
+  g_officer_editor.save.data[7] ^= 0xFF;
+  answers_.PressButton(IDYES);
+  answers_.CancelFileDialog();
+  Command(dialog_, ID_FILE_OPEN);
+  EXPECT_EQ(std::string(g_officer_editor.save.path), sample_path_);
+  EXPECT_EQ(g_officer_editor.save.dirty, 0);
+  EXPECT_EQ(ReadFileBytes(sample_path_)[7], static_cast<uint8_t>(sample_[7] ^ 0xFF));
+}
+
+TEST_F(QuillmereTest, SaveAsIntoAMissingFolderFailsAndOverwriteTriesThatPathAgain) {
+  OpenSample();
+  std::string unreachable = files_.Path("missing\\new.sav");
+  answers_.ChooseFile(unreachable);
+  answers_.PressButton(IDOK);
+  Command(dialog_, ID_FILE_SAVE_AS);
+  auto seen = answers_.TakeSeen();
+  // The file dialog itself may complain about the folder; the program's own box comes last.
+  ASSERT_GE(seen.size(), 2u);
+  ExpectBox(seen.back(), "ファイルの保存に失敗しました。", "警告", MB_ICONWARNING);
+  EXPECT_EQ(std::string(g_officer_editor.save.path), unreachable);
+  answers_.PressButton(IDOK);
+  Command(dialog_, ID_FILE_SAVE);
+  seen = answers_.TakeSeen();
+  ASSERT_EQ(seen.size(), 1u);
+  ExpectBox(seen[0], "ファイルの保存に失敗しました。", "警告", MB_ICONWARNING);
+}
+
+TEST_F(QuillmereTest, EnterAndEscapeDoNothing) {
+  OpenSample();
+  answers_.TakeSeen();
+  g_officer_editor.save.dirty = 1;
+  for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
+    MSG message{Item(IDC_FAMILY_NAME), WM_KEYDOWN, key, 0, 0, {}};
+    IsDialogMessageW(dialog_, &message);
+    EXPECT_EQ(Command(dialog_, key == VK_RETURN ? IDOK : IDCANCEL), FALSE);
+  }
+  PumpMessages();
+  EXPECT_TRUE(IsWindowVisible(dialog_));
+  EXPECT_FALSE(TakeQuitMessage());
+  EXPECT_TRUE(answers_.TakeSeen().empty());
+  g_officer_editor.save.dirty = 0;
+}
+
+}  // namespace

@@ -1,0 +1,76 @@
+// Drives a program's dialog in-process under Wine: answers the message boxes and common file
+// dialogs it opens (through a thread-local WH_CBT hook), and keeps what each box said.
+#pragma once
+
+#include <windows.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+// One box or dialog that appeared while answers were being given.
+struct SeenWindow {
+  bool file_dialog;
+  std::string caption;  // Shift-JIS, as the program passed it
+  std::string text;     // message boxes: the text of static control 0xFFFF
+  UINT icon;            // MB_ICONWARNING / MB_ICONQUESTION as seen from the box's style, or 0
+  std::vector<int> buttons;  // ids of the push buttons the box has (IDOK, IDYES, IDNO ...)
+};
+
+class WindowAnswers {
+ public:
+  WindowAnswers();
+  ~WindowAnswers();
+  WindowAnswers(const WindowAnswers&) = delete;
+  WindowAnswers& operator=(const WindowAnswers&) = delete;
+
+  // Queue answers, used in the order the windows appear.
+  void PressButton(int id);                    // a message box: IDOK, IDYES, IDNO
+  void ChooseFile(const std::string& path);    // a file dialog: type the path, press OK
+  void CancelFileDialog();
+
+  // Windows seen since the last call, oldest first; clears the record.
+  std::vector<SeenWindow> TakeSeen();
+  bool AllAnswersUsed() const { return answers_.empty(); }
+
+ private:
+  struct Answer {
+    bool file_dialog;
+    int button;
+    std::string path;
+  };
+  static LRESULT CALLBACK CbtHook(int code, WPARAM wparam, LPARAM lparam);
+  void OnActivate(HWND window);
+
+  HHOOK hook_;
+  std::deque<Answer> answers_;
+  std::vector<SeenWindow> seen_;
+  std::vector<HWND> handled_;
+};
+
+// Sends a WM_COMMAND with `id` (and notification `code`) to the dialog, as a click or menu pick does.
+LRESULT Command(HWND dialog, int id, int code = BN_CLICKED);
+
+// Shift-JIS text of a control or window.
+std::string WindowText(HWND window);
+
+// Processes pending messages of this thread (paints, posted answers) without blocking.
+void PumpMessages();
+// True (and removed) when a WM_QUIT is waiting in this thread's queue.
+bool TakeQuitMessage();
+
+// A fresh folder under the Windows temp folder, removed with its files at destruction.
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  std::string Path(const std::string& name) const { return folder_ + "\\" + name; }
+  const std::string& folder() const { return folder_; }
+
+ private:
+  std::string folder_;
+};
+
+std::vector<uint8_t> ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes);
+bool FileExists(const std::string& path);
