@@ -1,0 +1,23 @@
+// Top rows of the two controls of the kana quick-jump.
+#include "kana_binding.h"
+
+int32_t ListBoxKanaJump::TopRow() { return static_cast<int32_t>(SendMessageA(list_, LB_GETTOPINDEX, 0, 0)); }
+
+void ListBoxKanaJump::SetTopRow(int32_t row) { SendMessageA(list_, LB_SETTOPINDEX, row, 0); }
+
+int32_t ComboBoxKanaJump::TopRow() { return static_cast<int32_t>(SendMessageA(combo_, CB_GETTOPINDEX, 0, 0)); }
+
+// Wine ignores CB_SETTOPINDEX (it answers 0 and the top row stays), while CB_SETCURSEL scrolls a
+// closed drop-down list to the chosen row. So where the top row did not move although it should
+// have, the row is chosen instead; if even that leaves the view where it was, the previous choice
+// is put back, because a jump that did not move the view changes nothing.
+void ComboBoxKanaJump::SetTopRow(int32_t row) {
+  int32_t before = TopRow();
+  SendMessageA(combo_, CB_SETTOPINDEX, row, 0);
+  if (TopRow() != before || row == before) return;
+  LRESULT choice = SendMessageA(combo_, CB_GETCURSEL, 0, 0);
+  SendMessageA(combo_, CB_SETCURSEL, row, 0);
+  if (TopRow() == before) SendMessageA(combo_, CB_SETCURSEL, choice, 0);
+}
+
+void ComboBoxKanaJump::AfterJump(int32_t row) { SendMessageA(combo_, CB_SETCURSEL, row, 0); }
