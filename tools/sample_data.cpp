@@ -8,6 +8,8 @@
 #include <iterator>
 
 #include "data_image.h"
+#include "initial_items.h"
+#include "item_table.h"
 #include "roster.h"
 
 namespace {
@@ -97,6 +99,12 @@ std::vector<uint8_t> MakeSampleSave(uint32_t seed) {
     PutText(save, NameFieldOffset(id, READING_FIELD), "", READING_WIDTH);
     PutText(save, NameFieldOffset(id, FULL_NAME_FIELD), "", FULL_NAME_WIDTH);
   }
+  // Only the owner id of each entry is set; its other two bytes keep their filler.
+  for (int32_t item = 0; item < ITEM_COUNT; ++item) {
+    const OfficerId owner = SampleItemOwner(item);
+    save[OwnerEntryOffset(item)] = static_cast<uint8_t>(owner & 0xFF);
+    save[OwnerEntryOffset(item) + 1] = static_cast<uint8_t>(owner >> 8);
+  }
   return save;
 }
 
@@ -104,5 +112,21 @@ std::vector<uint8_t> MakeSampleScenario(uint32_t seed) {
   std::vector<uint8_t> scenario(SCENARIO_FILE_LENGTH);
   Lcg rng{seed * 7919u + 17u};
   Fill(scenario, rng);
+  ApplyInitialItemTable(scenario);
+  // Invented names, one of them filling its field up to the NUL.
+  const char* const renamed[] = {"白雲の鞍", "白銀獅子王冠", "月影の書"};
+  for (size_t k = 0; k < std::size(SAMPLE_RENAMED_ITEMS); ++k) {
+    PutText(scenario, ItemFieldOffset(SAMPLE_RENAMED_ITEMS[k], ITEM_NAME_FIELD), renamed[k], ITEM_NAME_WIDTH);
+  }
+  scenario[ItemFieldOffset(SAMPLE_REPRICED_ITEM, ITEM_PRICE_FIELD)] = 40;
+  scenario[ItemFieldOffset(SAMPLE_TOP_PRICE_ITEM, ITEM_PRICE_FIELD)] = 255;
+  scenario[ItemFieldOffset(SAMPLE_SKILLED_ITEM, ITEM_SKILL_FIELD)] = 18;
+  scenario[ItemFieldOffset(SAMPLE_OUT_OF_LIST_ITEM, ITEM_TYPE_FIELD)] = ITEM_TYPE_COUNT;
+  scenario[ItemFieldOffset(SAMPLE_OUT_OF_LIST_ITEM, ITEM_IMAGE_FIELD)] = ITEM_IMAGE_COUNT;
+  scenario[ItemFieldOffset(SAMPLE_OUT_OF_LIST_ITEM, ITEM_SKILL_FIELD)] = ITEM_SKILL_COUNT;
+  scenario[ItemFieldOffset(SAMPLE_NEGATIVE_ITEM, ITEM_TYPE_FIELD)] = 0x80;
+  scenario[ItemFieldOffset(SAMPLE_NEGATIVE_ITEM, ITEM_IMAGE_FIELD)] = 0xFF;
+  scenario[ItemFieldOffset(SAMPLE_NEGATIVE_ITEM, ITEM_SKILL_FIELD)] = 0xFE;
+  scenario[ItemFieldOffset(SAMPLE_NEGATIVE_ITEM, ITEM_INCREASE_FIELD)] = 0xFF;
   return scenario;
 }

@@ -1,0 +1,78 @@
+// Composing the ini path and the scenario path of the item editor.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <iterator>
+#include <string>
+
+#include "ini_paths.h"
+#include "sjis_text.h"
+
+namespace {
+
+TEST(IniPaths, IniFileLiesInTheCurrentDirectory) {
+  struct Case {
+    const char* name;
+    std::string directory;
+    bool composed;
+    std::string path;
+  };
+  const std::string long_directory = "C:\\" + std::string(243, 'd');  // 246 characters
+  const Case cases[] = {
+      {"directory without final separator", "C:\\Games\\Tools", true, "C:\\Games\\Tools\\Kelpwood.ini"},
+      {"drive root", "C:\\", true, "C:\\Kelpwood.ini"},
+      {"kanji ending in 0x5C is not a separator", Sjis("D:\\ソ"), true, Sjis("D:\\ソ") + "\\Kelpwood.ini"},
+      {"exactly 259 characters", long_directory, true, long_directory + "\\Kelpwood.ini"},
+      {"260 characters: does not fit", long_directory + "e", false, ""},
+      {"far too long", std::string(400, 'x'), false, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    char path[PATH_CAPACITY];
+    std::fill(std::begin(path), std::end(path), 'z');
+    EXPECT_EQ(ComposeIniPath(c.directory.c_str(), path), c.composed);
+    EXPECT_EQ(std::string(path), c.path);
+  }
+}
+
+TEST(IniPaths, ScenarioFileLiesInTheInstallDirectory) {
+  struct Case {
+    const char* name;
+    const char* value;  // nullptr: no ini file, no "Path" key, or an ini path that did not fit
+    ScenarioPathResult result;
+    std::string path;
+  };
+  const std::string fits = "E:\\" + std::string(247, 'g');   // + "\D_SCE.S8" = 259 characters
+  const std::string too_long = fits + "h";
+  const std::string kanji = Sjis("E:\\ゲーム\\表");            // 表 is 0x95 0x5C
+  const std::string kanji_slash = Sjis("E:\\ゲーム\\表\\");
+  const Case cases[] = {
+      {"no value: the default install directory", nullptr, ScenarioPathResult::Composed,
+       "C:\\Program Files\\Koei\\San8\\D_SCE.S8"},
+      {"value with final separator", "E:\\San8\\", ScenarioPathResult::Composed, "E:\\San8\\D_SCE.S8"},
+      {"value without final separator", "E:\\San8", ScenarioPathResult::Composed, "E:\\San8\\D_SCE.S8"},
+      {"empty value: root of the current drive", "", ScenarioPathResult::Composed, "\\D_SCE.S8"},
+      {"kanji ending in 0x5C gets a separator", kanji.c_str(), ScenarioPathResult::Composed,
+       kanji + "\\D_SCE.S8"},
+      {"kanji then separator gets none", kanji_slash.c_str(), ScenarioPathResult::Composed,
+       kanji_slash + "D_SCE.S8"},
+      {"exactly 259 characters", fits.c_str(), ScenarioPathResult::Composed, fits + "\\D_SCE.S8"},
+      {"260 characters", too_long.c_str(), ScenarioPathResult::TooLong, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    char path[PATH_CAPACITY];
+    std::fill(std::begin(path), std::end(path), 'z');
+    EXPECT_EQ(ComposeScenarioPath(c.value, path), c.result);
+    EXPECT_EQ(std::string(path), c.path);
+  }
+}
+
+TEST(IniPaths, ScenarioPathCanBeComposedWhereTheValueWasRead) {
+  // The program reads the "Path" value straight into the scenario image's path.
+  char path[PATH_CAPACITY] = "F:\\Koei\\San8";
+  EXPECT_EQ(ComposeScenarioPath(path, path), ScenarioPathResult::Composed);
+  EXPECT_STREQ(path, "F:\\Koei\\San8\\D_SCE.S8");
+}
+
+}  // namespace
