@@ -28,6 +28,7 @@ void OpenSaveFile(HWND dialog) {
     return;
   }
   BuildOfficerRoster({save.data, static_cast<size_t>(save.length)}, g_officer_editor.roster);
+  RefreshOfficerList(dialog, SORT_BY_ID);
 }
 
 // The new path stays even when the store fails, so the next overwrite tries it again.

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "controls.h"
+#include "kana_binding.h"
 #include "officer_editor.h"
 #include "resource.h"
 
@@ -66,6 +67,22 @@ BOOL RunOfficerCommand(HWND dialog, int id) {
     case ID_FILE_SAVE_AS: SaveSaveFileAs(dialog); return TRUE;
     case ID_FILE_SAVE: OverwriteSaveFile(dialog); return TRUE;
     case ID_FILE_CLOSE: CloseSaveFile(dialog); return TRUE;
+    case ID_SORT_BY_ID: RefreshOfficerList(dialog, SORT_BY_ID); return TRUE;
+    case ID_SORT_BY_READING: RefreshOfficerList(dialog, SORT_BY_READING); return TRUE;
+    case ID_SORT_REVERSE: RefreshOfficerList(dialog, SORT_REVERSE); return TRUE;
+    case IDC_SELECT_ALL: SelectAllOfficers(dialog); return TRUE;
+    case IDC_INVERT_SELECTION: InvertOfficerSelection(dialog); return TRUE;
+    case IDC_SET_FAMILY_NAME: SetFamilyName(dialog); return TRUE;
+    case IDC_SET_GIVEN_NAME: SetGivenName(dialog); return TRUE;
+    case IDC_SET_COURTESY_NAME: SetCourtesyName(dialog); return TRUE;
+    case IDC_SET_READING: SetReading(dialog); return TRUE;
+    case IDC_SET_FACE_NUMBER: SetFaceNumber(dialog); return TRUE;
+    case IDC_SET_BIRTH_YEAR: SetBirthYear(dialog); return TRUE;
+    case IDC_SET_LIFE_SPAN: SetLifeSpan(dialog); return TRUE;
+    case IDC_SET_LOYALTY: SetLoyalty(dialog); return TRUE;
+    case IDC_SET_ABILITY: SetAbility(dialog); return TRUE;
+    case IDC_SET_SKILL: SetSkill(dialog); return TRUE;
+    case IDC_SET_TACTIC_RANK: SetTacticRank(dialog); return TRUE;
     default: return FALSE;  // IDOK and IDCANCEL included: Enter and Esc do nothing
   }
 }
@@ -78,7 +95,7 @@ void CloseOfficerEditor(HWND dialog) {
 
 }  // namespace
 
-OfficerEditorState g_officer_editor = {{"", SAVE_FILE_LENGTH, g_save_bytes, 0}, {}, nullptr};
+OfficerEditorState g_officer_editor = {{"", SAVE_FILE_LENGTH, g_save_bytes, 0}, {}, {}, nullptr};
 
 HWND CreateOfficerDialog(HINSTANCE instance) {
   return CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_DIALOG1), nullptr, OfficerDialogProc, 0);
@@ -93,6 +110,13 @@ INT_PTR CALLBACK OfficerDialogProc(HWND dialog, UINT message, WPARAM wparam, LPA
   }
 }
 
+// A kana key released over the list jumps to the next block of officers whose reading starts with
+// that kana; the key release is consumed only when the list moved.
 LRESULT CALLBACK OfficerListProc(HWND list, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_KEYUP) {
+    const OfficerEditorState& state = g_officer_editor;
+    ListBoxKanaJump jump(list, state.save, std::span(state.order.data(), static_cast<size_t>(state.roster.count)));
+    if (KanaJump(jump, wparam)) return 0;
+  }
   return CallWindowProcA(g_officer_editor.previous_list_proc, list, message, wparam, lparam);
 }

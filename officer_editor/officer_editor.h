@@ -3,13 +3,17 @@
 
 #include <windows.h>
 
+#include <array>
+
 #include "data_image.h"
+#include "display_order.h"
 #include "roster.h"
 
 // Everything the program keeps for its whole life.
 struct OfficerEditorState {
   DataFileImage save;          // the save image; its path is empty while no save file is open
   OfficerRoster roster;        // rebuilt on every successful open
+  DisplayOrder order;          // list row -> officer; a permutation of the roster
   WNDPROC previous_list_proc;  // list box 1000's own procedure, behind OfficerListProc
 };
 extern OfficerEditorState g_officer_editor;
@@ -23,6 +27,36 @@ LRESULT CALLBACK OfficerListProc(HWND list, UINT message, WPARAM wparam, LPARAM 
 int LoadDataImage(HWND dialog);
 int StoreDataImage(HWND dialog);
 int AskSaveChanges(HWND dialog);
+
+// A snapshot of the officer list's selection and top row, taken before rows change.
+struct OfficerSelection {
+  std::array<OfficerId, ROSTER_CAPACITY> ids;  // the officer of each selected row, ascending rows
+  std::array<int32_t, ROSTER_CAPACITY> rows;
+  int32_t count;
+  int32_t top_row;
+};
+
+// The officer list (list box 1000): order, rows and selection.
+void RefreshOfficerList(HWND dialog, SortMode mode);
+void CaptureOfficerSelection(HWND list, OfficerSelection& selection);
+void RestoreOfficerSelection(HWND list, const OfficerId* ids, int32_t count, int32_t top_row);
+void SelectAllOfficers(HWND dialog);
+void InvertOfficerSelection(HWND dialog);
+// Puts the full name of `id` into row `row` of the list (LB_INSERTSTRING).
+void InsertOfficerRow(HWND list, int32_t row, OfficerId id);
+
+// The eleven update commands, buttons 1003 to 1013.
+void SetFamilyName(HWND dialog);
+void SetGivenName(HWND dialog);
+void SetCourtesyName(HWND dialog);
+void SetReading(HWND dialog);
+void SetFaceNumber(HWND dialog);
+void SetBirthYear(HWND dialog);
+void SetLifeSpan(HWND dialog);
+void SetLoyalty(HWND dialog);
+void SetAbility(HWND dialog);
+void SetSkill(HWND dialog);
+void SetTacticRank(HWND dialog);
 
 // File menu.
 void OpenSaveFile(HWND dialog);

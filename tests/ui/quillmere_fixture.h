@@ -42,6 +42,32 @@ class QuillmereTest : public ::testing::Test {
     return text;
   }
 
+  HWND List() const { return Item(IDC_OFFICER_LIST); }
+  int TopRow() const { return static_cast<int>(SendMessageA(List(), LB_GETTOPINDEX, 0, 0)); }
+  void SetTopRow(int row) const { SendMessageA(List(), LB_SETTOPINDEX, row, 0); }
+  void SelectRows(const std::vector<int>& rows) const {
+    for (int row : rows) SendMessageA(List(), LB_SETSEL, TRUE, row);
+  }
+  std::vector<int> SelectedRows() const {
+    std::vector<int> rows(static_cast<size_t>(SendMessageA(List(), LB_GETSELCOUNT, 0, 0)));
+    SendMessageA(List(), LB_GETSELITEMS, rows.size(), reinterpret_cast<LPARAM>(rows.data()));
+    return rows;
+  }
+  // The officers shown in the given rows.
+  std::vector<OfficerId> OfficersOf(const std::vector<int>& rows) const {
+    std::vector<OfficerId> ids;
+    for (int row : rows) ids.push_back(g_officer_editor.order[static_cast<size_t>(row)]);
+    return ids;
+  }
+  // Types a Shift-JIS text into an edit, as WM_SETTEXT does.
+  void SetText(int id, const std::string& sjis) const { SetWindowTextA(Item(id), sjis.c_str()); }
+  void Choose(int combo, int index) const { SendMessageA(Item(combo), CB_SETCURSEL, index, 0); }
+  // File › "上書き保存", then the bytes on disk.
+  std::vector<uint8_t> SaveAndRead() {
+    Command(dialog_, ID_FILE_SAVE);
+    return ReadFileBytes(sample_path_);
+  }
+
   // File › "セーブデータを開く" choosing `path`.
   void Open(const std::string& path) {
     answers_.ChooseFile(path);

@@ -1,0 +1,174 @@
+// Quillmere's eleven update commands. Each follows one frame: no save file -> nothing; read and
+// check the input -> on failure a warning and nothing written; write the value into every
+// selected officer in ascending row order; mark the save image changed, even with no selection.
+#include <windows.h>
+
+#include <string>
+
+#include "controls.h"
+#include "image_dialogs.h"
+#include "officer_edits.h"
+#include "officer_editor.h"
+#include "resource.h"
+
+namespace {
+
+using EditFunction = void (*)(std::span<uint8_t>, std::span<const OfficerId>, std::string_view);
+
+std::span<uint8_t> SaveBytes() {
+  DataFileImage& save = g_officer_editor.save;
+  return {save.data, static_cast<size_t>(save.length)};
+}
+
+bool FileOpen() { return IsImageOpen(g_officer_editor.save); }
+
+void MarkChanged() { g_officer_editor.save.dirty = 1; }
+
+// The selected officers, in ascending row order.
+struct SelectedOfficers {
+  OfficerSelection selection;
+  std::span<const OfficerId> ids() const { return {selection.ids.data(), static_cast<size_t>(selection.count)}; }
+};
+
+void ReadSelection(HWND dialog, SelectedOfficers& selected) {
+  CaptureOfficerSelection(GetDlgItem(dialog, IDC_OFFICER_LIST), selected.selection);
+}
+
+// The text of a name edit, cut to the whole characters that fit the field: under Wine the edit's
+// limit counts characters, so 4 kanji (8 bytes) can arrive where 4 bytes are allowed.
+std::string ReadTextInput(HWND dialog, int control, size_t limit) {
+  return std::string(FitText(ReadControlText(dialog, control), limit));
+}
+
+// The value of a numeric entry, or -1 when it is not acceptable.
+int32_t ReadNumberField(HWND dialog, const NumberField& field) {
+  return ParseNumberField(ReadControlText(dialog, IDC_FAMILY_NAME + field.field_index), field);
+}
+
+int ChoiceOf(HWND dialog, int combo) {
+  return static_cast<int>(SendDlgItemMessageA(dialog, combo, CB_GETCURSEL, 0, 0));
+}
+
+// Family and given name also rebuild full_name and rewrite the officers' rows in place, keeping
+// the selection and the top row.
+void SetNamePart(HWND dialog, int control, const char* warning, EditFunction write) {
+  if (!FileOpen()) return;
+  std::string text = ReadTextInput(dialog, control, NAME_TEXT_LIMIT);
+  if (text.empty()) {
+    ShowWarning(dialog, warning);
+    return;
+  }
+  static SelectedOfficers selected;
+  ReadSelection(dialog, selected);
+  HWND list = GetDlgItem(dialog, IDC_OFFICER_LIST);
+  const OfficerSelection& selection = selected.selection;
+  SetRedraw(list, false);
+  write(SaveBytes(), selected.ids(), text);
+  for (int32_t i = 0; i < selection.count; ++i) {
+    SendMessageA(list, LB_DELETESTRING, selection.rows[i], 0);
+    InsertOfficerRow(list, selection.rows[i], selection.ids[i]);
+  }
+  RestoreOfficerSelection(list, selection.ids.data(), selection.count, selection.top_row);
+  SetRedraw(list, true);
+  MarkChanged();
+}
+
+void SetTextField(HWND dialog, int control, size_t limit, const char* warning, EditFunction write) {
+  if (!FileOpen()) return;
+  std::string text = ReadTextInput(dialog, control, limit);
+  if (text.empty()) {
+    ShowWarning(dialog, warning);
+    return;
+  }
+  static SelectedOfficers selected;
+  ReadSelection(dialog, selected);
+  write(SaveBytes(), selected.ids(), text);
+  MarkChanged();
+}
+
+// Reads and checks a numeric entry; on success returns true with the value and the selection.
+bool ReadNumberCommand(HWND dialog, const NumberField& field, const char* warning, int32_t& value,
+                       SelectedOfficers& selected) {
+  if (!FileOpen()) return false;
+  value = ReadNumberField(dialog, field);
+  if (value < 0) {
+    ShowWarning(dialog, warning);
+    return false;
+  }
+  ReadSelection(dialog, selected);
+  return true;
+}
+
+}  // namespace
+
+void SetFamilyName(HWND dialog) { SetNamePart(dialog, IDC_FAMILY_NAME, "姓を入力して下さい。", WriteFamilyName); }
+
+void SetGivenName(HWND dialog) { SetNamePart(dialog, IDC_GIVEN_NAME, "名を入力して下さい。", WriteGivenName); }
+
+void SetCourtesyName(HWND dialog) {
+  SetTextField(dialog, IDC_COURTESY_NAME, NAME_TEXT_LIMIT, "字を入力して下さい。", WriteCourtesyName);
+}
+
+// The reading is stored as typed; the list is not re-sorted until the user sorts again.
+void SetReading(HWND dialog) {
+  SetTextField(dialog, IDC_READING, READING_TEXT_LIMIT, "ルビを入力して下さい。", WriteReading);
+}
+
+void SetFaceNumber(HWND dialog) {
+  static SelectedOfficers selected;
+  int32_t face;
+  if (!ReadNumberCommand(dialog, FACE_NUMBER_INPUT, "0 から 845 までの数値を入力して下さい。", face, selected)) return;
+  WriteFaceNumber(SaveBytes(), selected.ids(), face);
+  MarkChanged();
+}
+
+// With "禁老化" checked an officer is changed only when the new year makes them younger.
+void SetBirthYear(HWND dialog) {
+  if (!FileOpen()) return;
+  bool no_aging = IsDlgButtonChecked(dialog, IDC_NO_AGING) != 0;
+  static SelectedOfficers selected;
+  int32_t year;
+  if (!ReadNumberCommand(dialog, BIRTH_YEAR_INPUT, "100 から 355 までの数値を入力して下さい。", year, selected)) return;
+  WriteBirthYear(SaveBytes(), selected.ids(), year, no_aging);
+  MarkChanged();
+}
+
+void SetLifeSpan(HWND dialog) {
+  static SelectedOfficers selected;
+  int32_t span;
+  if (!ReadNumberCommand(dialog, LIFE_SPAN_INPUT, "0 から 7 までの数値を入力して下さい。", span, selected)) return;
+  WriteLifeSpan(SaveBytes(), selected.ids(), span);
+  MarkChanged();
+}
+
+void SetLoyalty(HWND dialog) {
+  static SelectedOfficers selected;
+  int32_t loyalty;
+  if (!ReadNumberCommand(dialog, LOYALTY_INPUT, "0 から 100 までの数値を入力して下さい。", loyalty, selected)) return;
+  WriteLoyalty(SaveBytes(), selected.ids(), loyalty);
+  MarkChanged();
+}
+
+void SetAbility(HWND dialog) {
+  static SelectedOfficers selected;
+  int32_t value;
+  if (!ReadNumberCommand(dialog, ABILITY_INPUT, "0 から 100 までの数値を入力して下さい。", value, selected)) return;
+  WriteAbility(SaveBytes(), selected.ids(), ChoiceOf(dialog, IDC_ABILITY), value);
+  MarkChanged();
+}
+
+void SetSkill(HWND dialog) {
+  if (!FileOpen()) return;
+  static SelectedOfficers selected;
+  ReadSelection(dialog, selected);
+  WriteSkill(SaveBytes(), selected.ids(), ChoiceOf(dialog, IDC_SKILL), ChoiceOf(dialog, IDC_SKILL_STATE) == 1);
+  MarkChanged();
+}
+
+void SetTacticRank(HWND dialog) {
+  if (!FileOpen()) return;
+  static SelectedOfficers selected;
+  ReadSelection(dialog, selected);
+  WriteTacticRank(SaveBytes(), selected.ids(), ChoiceOf(dialog, IDC_TACTIC), ChoiceOf(dialog, IDC_TACTIC_RANK));
+  MarkChanged();
+}
