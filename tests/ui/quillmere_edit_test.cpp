@@ -1,0 +1,222 @@
+// Quillmere's update commands under Wine: typed through the real dialog into selected officers,
+// saved, and compared with the original file byte by byte.
+#include <cstring>
+
+#include "quillmere_fixture.h"
+
+namespace {
+
+class QuillmereEditTest : public QuillmereTest {
+ protected:
+  void SetUp() override {
+    QuillmereTest::SetUp();
+    OpenSample();
+    answers_.TakeSeen();
+  }
+  // Puts text into a name field of `expected` as the editor must store it: text, NUL, spaces.
+  static void PutField(std::vector<uint8_t>& expected, int32_t offset, const std::string& text, int32_t width) {
+    std::memset(expected.data() + offset, 0x20, static_cast<size_t>(width));
+    std::memcpy(expected.data() + offset, text.data(), text.size());
+    expected[static_cast<size_t>(offset) + text.size()] = 0;
+  }
+  static std::string StoredName(const std::vector<uint8_t>& save, OfficerId id, int32_t field) {
+    auto start = reinterpret_cast<const char*>(save.data()) + NameFieldOffset(id, field);
+    return std::string(start, strnlen(start, NAME_WIDTH));
+  }
+  // The first byte that differs, or -1.
+  static long FirstDifference(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
+    if (a.size() != b.size()) return -2;
+    for (size_t i = 0; i < a.size(); ++i) {
+      if (a[i] != b[i]) return static_cast<long>(i);
+    }
+    return -1;
+  }
+};
+
+TEST_F(QuillmereEditTest, EveryCommandWritesItsBytesIntoEverySelectedOfficerOnly) {
+  const int n = ListCount();
+  SelectRows({2, 3, n - 2});
+  SetTopRow(1);
+  const std::vector<OfficerId> ids = OfficersOf(SelectedRows());
+  ASSERT_EQ(ids.size(), 3u);
+  std::vector<uint8_t> expected = sample_;
+
+  const std::string family = Sjis("青"), given = Sjis("雷光"), courtesy = Sjis("字"), reading = Sjis("ｶﾞｸｺｳ");
+  SetText(IDC_FAMILY_NAME, family);
+  Command(dialog_, IDC_SET_FAMILY_NAME);
+  SetText(IDC_GIVEN_NAME, given);
+  Command(dialog_, IDC_SET_GIVEN_NAME);
+  SetText(IDC_COURTESY_NAME, courtesy);
+  Command(dialog_, IDC_SET_COURTESY_NAME);
+  SetText(IDC_READING, reading);
+  Command(dialog_, IDC_SET_READING);
+  SetText(IDC_FACE_NUMBER, "845");
+  Command(dialog_, IDC_SET_FACE_NUMBER);
+  SetText(IDC_LIFE_SPAN, "5");
+  Command(dialog_, IDC_SET_LIFE_SPAN);
+  SetText(IDC_LOYALTY, "100");
+  Command(dialog_, IDC_SET_LOYALTY);
+  Choose(IDC_ABILITY, 3);  // 魅力
+  SetText(IDC_ABILITY_VALUE, "077");
+  Command(dialog_, IDC_SET_ABILITY);
+  Choose(IDC_SKILL, 25);  // 商才
+  Choose(IDC_SKILL_STATE, 1);
+  Command(dialog_, IDC_SET_SKILL);
+  Choose(IDC_SKILL, 0);  // 鬼謀
+  Choose(IDC_SKILL_STATE, 0);
+  Command(dialog_, IDC_SET_SKILL);
+  Choose(IDC_TACTIC, 14);  // 攻城: position 15, the low nibble of the last byte
+  Choose(IDC_TACTIC_RANK, 6);
+  Command(dialog_, IDC_SET_TACTIC_RANK);
+  Choose(IDC_TACTIC, 0);  // 乱撃: the high nibble of the first byte
+  Choose(IDC_TACTIC_RANK, 1);
+  Command(dialog_, IDC_SET_TACTIC_RANK);
+  // Birth year with "禁老化" checked: only officers the new year makes younger change.
+  SetText(IDC_BIRTH_YEAR, "355");
+  Command(dialog_, IDC_SET_BIRTH_YEAR);
+  SetText(IDC_BIRTH_YEAR, "250");
+  Command(dialog_, IDC_SET_BIRTH_YEAR);  // 150 < 255 stored: nobody changes
+  EXPECT_TRUE(answers_.TakeSeen().empty());
+  EXPECT_EQ(g_officer_editor.save.dirty, 1);
+
+  for (OfficerId id : ids) {
+    SCOPED_TRACE(id);
+    PutField(expected, NameFieldOffset(id, FAMILY_NAME_FIELD), family, NAME_WIDTH);
+    PutField(expected, NameFieldOffset(id, GIVEN_NAME_FIELD), given, NAME_WIDTH);
+    PutField(expected, NameFieldOffset(id, FULL_NAME_FIELD), family + given, FULL_NAME_WIDTH);
+    PutField(expected, NameFieldOffset(id, COURTESY_NAME_FIELD), courtesy, NAME_WIDTH);
+    PutField(expected, NameFieldOffset(id, READING_FIELD), reading, READING_WIDTH);
+    expected[NameFieldOffset(id, FACE_NUMBER_FIELD)] = 0x4D;  // 845 = 0x034D
+    expected[NameFieldOffset(id, FACE_NUMBER_FIELD + 1)] = 0x03;
+    uint8_t& life = expected[AttributeOffset(LIFE_SPAN_OFFSET, id)];
+    life = static_cast<uint8_t>((life & 0x1F) | (5 << 5));
+    expected[AttributeOffset(LOYALTY_OFFSET, id)] = 100;
+    expected[NameFieldOffset(id, ABILITY_FIELD + 3)] = 77;
+    expected[AttributeOffset(SKILL_FLAGS_OFFSET, id) + 3] |= 0x01;
+    expected[AttributeOffset(SKILL_FLAGS_OFFSET, id)] &= 0x7F;
+    uint8_t& last_tactic = expected[AttributeOffset(TACTIC_RANKS_OFFSET, id) + 7];
+    last_tactic = static_cast<uint8_t>((last_tactic & 0xF0) | 13);
+    uint8_t& first_tactic = expected[AttributeOffset(TACTIC_RANKS_OFFSET, id)];
+    first_tactic = static_cast<uint8_t>((first_tactic & 0x0F) | (8 << 4));
+    ASSERT_LT(sample_[NameFieldOffset(id, BIRTH_YEAR_FIELD)], 255);
+    expected[NameFieldOffset(id, BIRTH_YEAR_FIELD)] = 255;
+  }
+  EXPECT_EQ(FirstDifference(SaveAndRead(), expected), -1);
+  EXPECT_EQ(g_officer_editor.save.dirty, 0);
+
+  // The rows show the new names in place; the same rows are selected and the top row is kept.
+  EXPECT_EQ(ListRow(2), family + given);
+  EXPECT_EQ(ListRow(n - 2), family + given);
+  EXPECT_EQ(ListRow(4), StoredName(sample_, 4, FAMILY_NAME_FIELD) + StoredName(sample_, 4, GIVEN_NAME_FIELD));
+  EXPECT_EQ(SelectedRows(), (std::vector<int>{2, 3, n - 2}));
+  EXPECT_EQ(TopRow(), 1);
+}
+
+TEST_F(QuillmereEditTest, BirthYearWithoutNoAgingStoresEveryYearAndWithItOnlyLaterOnes) {
+  SelectRows({10, 11});
+  const std::vector<OfficerId> ids = OfficersOf(SelectedRows());
+  SendMessageA(Item(IDC_NO_AGING), BM_SETCHECK, BST_UNCHECKED, 0);
+  SetText(IDC_BIRTH_YEAR, "190");
+  Command(dialog_, IDC_SET_BIRTH_YEAR);
+  SendMessageA(Item(IDC_NO_AGING), BM_SETCHECK, BST_CHECKED, 0);
+  for (const char* year : {"180", "190"}) {  // not later: unchanged
+    SetText(IDC_BIRTH_YEAR, year);
+    Command(dialog_, IDC_SET_BIRTH_YEAR);
+  }
+  std::vector<uint8_t> saved = SaveAndRead();
+  for (OfficerId id : ids) EXPECT_EQ(saved[NameFieldOffset(id, BIRTH_YEAR_FIELD)], 90);
+  SetText(IDC_BIRTH_YEAR, "200");
+  Command(dialog_, IDC_SET_BIRTH_YEAR);
+  saved = SaveAndRead();
+  for (OfficerId id : ids) EXPECT_EQ(saved[NameFieldOffset(id, BIRTH_YEAR_FIELD)], 100);
+}
+
+TEST_F(QuillmereEditTest, DoubleByteTextsAreCutToWholeCharactersThatFit) {
+  // Under Wine an edit's limit counts characters: four kanji (8 bytes) reach the family name.
+  SelectRows({7});
+  SetText(IDC_FAMILY_NAME, Sjis("青白黒赤"));
+  Command(dialog_, IDC_SET_FAMILY_NAME);
+  SetText(IDC_READING, Sjis("ｱｲｳｴｵｶｷｸｹｺｻｼ"));  // 12 half-width kana into 10 bytes
+  Command(dialog_, IDC_SET_READING);
+  std::vector<uint8_t> saved = SaveAndRead();
+  std::vector<uint8_t> expected = sample_;
+  PutField(expected, NameFieldOffset(7, FAMILY_NAME_FIELD), Sjis("青白"), NAME_WIDTH);
+  PutField(expected, NameFieldOffset(7, FULL_NAME_FIELD), Sjis("青白") + StoredName(sample_, 7, GIVEN_NAME_FIELD), FULL_NAME_WIDTH);
+  PutField(expected, NameFieldOffset(7, READING_FIELD), Sjis("ｱｲｳｴｵｶｷｸｹｺ"), READING_WIDTH);
+  EXPECT_EQ(FirstDifference(saved, expected), -1);
+}
+
+struct InvalidInput {
+  int edit;
+  const char* text;  // UTF-8
+  int button;
+  const char* warning;
+};
+
+const InvalidInput INVALID_INPUTS[] = {
+    {IDC_FAMILY_NAME, "", IDC_SET_FAMILY_NAME, "姓を入力して下さい。"},
+    {IDC_GIVEN_NAME, "", IDC_SET_GIVEN_NAME, "名を入力して下さい。"},
+    {IDC_COURTESY_NAME, "", IDC_SET_COURTESY_NAME, "字を入力して下さい。"},
+    {IDC_READING, "", IDC_SET_READING, "ルビを入力して下さい。"},
+    {IDC_FACE_NUMBER, "846", IDC_SET_FACE_NUMBER, "0 から 845 までの数値を入力して下さい。"},
+    {IDC_FACE_NUMBER, "", IDC_SET_FACE_NUMBER, "0 から 845 までの数値を入力して下さい。"},
+    {IDC_FACE_NUMBER, "-1", IDC_SET_FACE_NUMBER, "0 から 845 までの数値を入力して下さい。"},
+    {IDC_FACE_NUMBER, "+1", IDC_SET_FACE_NUMBER, "0 から 845 までの数値を入力して下さい。"},
+    {IDC_FACE_NUMBER, " 12", IDC_SET_FACE_NUMBER, "0 から 845 までの数値を入力して下さい。"},
+    {IDC_FACE_NUMBER, "12a", IDC_SET_FACE_NUMBER, "0 から 845 までの数値を入力して下さい。"},
+    {IDC_FACE_NUMBER, "１２", IDC_SET_FACE_NUMBER, "0 から 845 までの数値を入力して下さい。"},
+    {IDC_BIRTH_YEAR, "99", IDC_SET_BIRTH_YEAR, "100 から 355 までの数値を入力して下さい。"},
+    {IDC_BIRTH_YEAR, "356", IDC_SET_BIRTH_YEAR, "100 から 355 までの数値を入力して下さい。"},
+    {IDC_LIFE_SPAN, "8", IDC_SET_LIFE_SPAN, "0 から 7 までの数値を入力して下さい。"},
+    {IDC_LOYALTY, "101", IDC_SET_LOYALTY, "0 から 100 までの数値を入力して下さい。"},
+    {IDC_ABILITY_VALUE, "101", IDC_SET_ABILITY, "0 から 100 までの数値を入力して下さい。"},
+};
+
+TEST_F(QuillmereEditTest, InvalidInputWarnsAndWritesNothing) {
+  SelectRows({0, 1});
+  for (const InvalidInput& input : INVALID_INPUTS) {
+    SCOPED_TRACE(testing::Message() << input.button << " '" << input.text << "'");
+    SetText(input.edit, Sjis(input.text));
+    answers_.PressButton(IDOK);
+    Command(dialog_, input.button);
+    auto seen = answers_.TakeSeen();
+    ASSERT_EQ(seen.size(), 1u);
+    ExpectBox(seen[0], input.warning, "警告", MB_ICONWARNING);
+    EXPECT_EQ(seen[0].buttons, std::vector<int>{IDOK});
+    EXPECT_EQ(g_officer_editor.save.dirty, 0);
+  }
+  EXPECT_TRUE(std::equal(sample_.begin(), sample_.end(), g_officer_editor.save.data));
+}
+
+TEST_F(QuillmereEditTest, ValidInputWithNoSelectionWritesNothingButCountsAsAChange) {
+  SetText(IDC_LOYALTY, "007");
+  Command(dialog_, IDC_SET_LOYALTY);
+  EXPECT_EQ(g_officer_editor.save.dirty, 1);
+  EXPECT_TRUE(std::equal(sample_.begin(), sample_.end(), g_officer_editor.save.data));
+  answers_.PressButton(IDNO);
+  Close();
+  ASSERT_EQ(answers_.TakeSeen().size(), 1u);
+  EXPECT_TRUE(TakeQuitMessage());
+}
+
+TEST_F(QuillmereTest, WithoutAFileEveryUpdateButtonDoesNothing) {
+  for (const InvalidInput& input : INVALID_INPUTS) {
+    SetText(input.edit, Sjis(input.text));
+    Command(dialog_, input.button);
+  }
+  for (int button = IDC_SET_FAMILY_NAME; button <= IDC_SET_TACTIC_RANK; ++button) Command(dialog_, button);
+  EXPECT_TRUE(answers_.TakeSeen().empty());
+  EXPECT_EQ(g_officer_editor.save.dirty, 0);
+}
+
+TEST_F(QuillmereEditTest, InputsSurviveOpeningAnotherFile) {
+  SetText(IDC_LOYALTY, "42");
+  Choose(IDC_TACTIC, 5);
+  SendMessageA(Item(IDC_NO_AGING), BM_SETCHECK, BST_UNCHECKED, 0);
+  Open(sample_path_);
+  EXPECT_EQ(WindowText(Item(IDC_LOYALTY)), "42");
+  EXPECT_EQ(SendMessageA(Item(IDC_TACTIC), CB_GETCURSEL, 0, 0), 5);
+  EXPECT_EQ(SendMessageA(Item(IDC_NO_AGING), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+}
+
+}  // namespace
