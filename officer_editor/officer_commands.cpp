@@ -86,17 +86,29 @@ void SetTextField(HWND dialog, int control, size_t limit, const char* warning, E
   MarkChanged();
 }
 
-// Reads and checks a numeric entry; on success returns true with the value and the selection.
-bool ReadNumberCommand(HWND dialog, const NumberField& field, const char* warning, int32_t& value,
-                       SelectedOfficers& selected) {
-  if (!FileOpen()) return false;
-  value = ReadNumberField(dialog, field);
+// A numeric command: the entry's value, checked, goes to `write` with the selected officers.
+template <typename Write>
+void SetNumber(HWND dialog, const NumberField& field, const char* warning, Write write) {
+  if (!FileOpen()) return;
+  int32_t value = ReadNumberField(dialog, field);
   if (value < 0) {
     ShowWarning(dialog, warning);
-    return false;
+    return;
   }
+  static SelectedOfficers selected;
   ReadSelection(dialog, selected);
-  return true;
+  write(selected.ids(), value);
+  MarkChanged();
+}
+
+// A command of two choice lists, which always hold a choice: nothing to check.
+template <typename Write>
+void SetChoices(HWND dialog, Write write) {
+  if (!FileOpen()) return;
+  static SelectedOfficers selected;
+  ReadSelection(dialog, selected);
+  write(selected.ids());
+  MarkChanged();
 }
 
 }  // namespace
@@ -115,60 +127,41 @@ void SetReading(HWND dialog) {
 }
 
 void SetFaceNumber(HWND dialog) {
-  static SelectedOfficers selected;
-  int32_t face;
-  if (!ReadNumberCommand(dialog, FACE_NUMBER_INPUT, "0 から 845 までの数値を入力して下さい。", face, selected)) return;
-  WriteFaceNumber(SaveBytes(), selected.ids(), face);
-  MarkChanged();
+  SetNumber(dialog, FACE_NUMBER_INPUT, "0 から 845 までの数値を入力して下さい。",
+            [](std::span<const OfficerId> ids, int32_t face) { WriteFaceNumber(SaveBytes(), ids, face); });
 }
 
 // With "禁老化" checked an officer is changed only when the new year makes them younger.
 void SetBirthYear(HWND dialog) {
-  if (!FileOpen()) return;
   bool no_aging = IsDlgButtonChecked(dialog, IDC_NO_AGING) != 0;
-  static SelectedOfficers selected;
-  int32_t year;
-  if (!ReadNumberCommand(dialog, BIRTH_YEAR_INPUT, "100 から 355 までの数値を入力して下さい。", year, selected)) return;
-  WriteBirthYear(SaveBytes(), selected.ids(), year, no_aging);
-  MarkChanged();
+  SetNumber(dialog, BIRTH_YEAR_INPUT, "100 から 355 までの数値を入力して下さい。",
+            [no_aging](std::span<const OfficerId> ids, int32_t year) { WriteBirthYear(SaveBytes(), ids, year, no_aging); });
 }
 
 void SetLifeSpan(HWND dialog) {
-  static SelectedOfficers selected;
-  int32_t span;
-  if (!ReadNumberCommand(dialog, LIFE_SPAN_INPUT, "0 から 7 までの数値を入力して下さい。", span, selected)) return;
-  WriteLifeSpan(SaveBytes(), selected.ids(), span);
-  MarkChanged();
+  SetNumber(dialog, LIFE_SPAN_INPUT, "0 から 7 までの数値を入力して下さい。",
+            [](std::span<const OfficerId> ids, int32_t span) { WriteLifeSpan(SaveBytes(), ids, span); });
 }
 
 void SetLoyalty(HWND dialog) {
-  static SelectedOfficers selected;
-  int32_t loyalty;
-  if (!ReadNumberCommand(dialog, LOYALTY_INPUT, "0 から 100 までの数値を入力して下さい。", loyalty, selected)) return;
-  WriteLoyalty(SaveBytes(), selected.ids(), loyalty);
-  MarkChanged();
+  SetNumber(dialog, LOYALTY_INPUT, "0 から 100 までの数値を入力して下さい。",
+            [](std::span<const OfficerId> ids, int32_t loyalty) { WriteLoyalty(SaveBytes(), ids, loyalty); });
 }
 
 void SetAbility(HWND dialog) {
-  static SelectedOfficers selected;
-  int32_t value;
-  if (!ReadNumberCommand(dialog, ABILITY_INPUT, "0 から 100 までの数値を入力して下さい。", value, selected)) return;
-  WriteAbility(SaveBytes(), selected.ids(), ChoiceOf(dialog, IDC_ABILITY), value);
-  MarkChanged();
+  int ability = ChoiceOf(dialog, IDC_ABILITY);
+  SetNumber(dialog, ABILITY_INPUT, "0 から 100 までの数値を入力して下さい。",
+            [ability](std::span<const OfficerId> ids, int32_t value) { WriteAbility(SaveBytes(), ids, ability, value); });
 }
 
 void SetSkill(HWND dialog) {
-  if (!FileOpen()) return;
-  static SelectedOfficers selected;
-  ReadSelection(dialog, selected);
-  WriteSkill(SaveBytes(), selected.ids(), ChoiceOf(dialog, IDC_SKILL), ChoiceOf(dialog, IDC_SKILL_STATE) == 1);
-  MarkChanged();
+  int skill = ChoiceOf(dialog, IDC_SKILL);
+  bool has = ChoiceOf(dialog, IDC_SKILL_STATE) == 1;
+  SetChoices(dialog, [skill, has](std::span<const OfficerId> ids) { WriteSkill(SaveBytes(), ids, skill, has); });
 }
 
 void SetTacticRank(HWND dialog) {
-  if (!FileOpen()) return;
-  static SelectedOfficers selected;
-  ReadSelection(dialog, selected);
-  WriteTacticRank(SaveBytes(), selected.ids(), ChoiceOf(dialog, IDC_TACTIC), ChoiceOf(dialog, IDC_TACTIC_RANK));
-  MarkChanged();
+  int tactic = ChoiceOf(dialog, IDC_TACTIC);
+  int rank = ChoiceOf(dialog, IDC_TACTIC_RANK);
+  SetChoices(dialog, [tactic, rank](std::span<const OfficerId> ids) { WriteTacticRank(SaveBytes(), ids, tactic, rank); });
 }
