@@ -24,7 +24,9 @@ void OpenSaveFile(HWND dialog) {
   SetImagePath(save, path);
   SendDlgItemMessageA(dialog, IDC_OFFICER_LIST, LB_RESETCONTENT, 0, 0);
   if (!LoadDataImage(dialog)) {
+    // No file is open now; changes the user declined to save belong to no file any more.
     ClearImagePath(save);
+    save.dirty = 0;
     return;
   }
   BuildOfficerRoster({save.data, static_cast<size_t>(save.length)}, g_officer_editor.roster);

@@ -83,7 +83,7 @@ int StoreImageReporting(HWND owner, DataFileImage& image, const ImageMessages& m
 }
 
 int AskSaveChangesReporting(HWND owner, DataFileImage& image, const ImageMessages& messages) {
-  if (!image.dirty) return 3;
+  if (!image.dirty || !IsImageOpen(image)) return 3;
   BoxText question = Compose(image, messages, messages.unsaved_changes);
   if (MessageBoxA(owner, question.text, "データの保存", MB_YESNO | MB_ICONQUESTION) != IDYES) return 2;
   return StoreImageReporting(owner, image, messages);

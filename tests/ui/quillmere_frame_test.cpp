@@ -332,7 +332,8 @@ TEST_F(QuillmereTest, EnterAndEscapeDoNothing) {
   for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
     MSG message{Item(IDC_FAMILY_NAME), WM_KEYDOWN, key, 0, 0, {}};
     IsDialogMessageW(dialog_, &message);
-    EXPECT_EQ(Command(dialog_, key == VK_RETURN ? IDOK : IDCANCEL), FALSE);
+    // The dialog procedure leaves both commands unhandled.
+    EXPECT_EQ(OfficerDialogProc(dialog_, WM_COMMAND, key == VK_RETURN ? IDOK : IDCANCEL, 0), FALSE);
   }
   PumpMessages();
   EXPECT_TRUE(IsWindowVisible(dialog_));
