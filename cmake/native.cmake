@@ -52,15 +52,17 @@ set(WIN_TEST_DIR ${CMAKE_BINARY_DIR}/win-${WIN_TEST_ARCH})
 set(WIN_PROGRAM_DIR ${CMAKE_BINARY_DIR}/win-i686)
 
 # One ctest entry per Windows test program: starting a GUI program under Wine costs about a second.
-foreach(name IN ITEMS quillmere_ui_tests)
+foreach(name IN ITEMS quillmere_ui_tests varnholt_ui_tests program_smoke_tests)
   add_test(NAME ${name} COMMAND ${WINE_RUN} ${WIN_TEST_DIR}/tests/${name}.exe)
   set_tests_properties(${name} PROPERTIES RESOURCE_LOCK wine TIMEOUT 600)
 endforeach()
 
-# Benchmarks: every tools/bench_*.cpp is a Google Benchmark program (not run by ctest; see README).
+# Benchmarks: every tools/bench_*.cpp but *_win.cpp is a Google Benchmark program (not run by ctest;
+# see README).
 find_package(benchmark QUIET)
 if(benchmark_FOUND)
   file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/bench_*.cpp)
+  list(FILTER BENCH_SOURCES EXCLUDE REGEX "_win\\.cpp$")  # Windows programs, built in the Windows tree
   foreach(source IN LISTS BENCH_SOURCES)
     get_filename_component(bench ${source} NAME_WE)
     add_executable(${bench} ${source})

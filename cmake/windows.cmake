@@ -28,6 +28,7 @@ function(add_editor_program name dir)
 endfunction()
 
 add_editor_program(Quillmere officer_editor ${CMAKE_SOURCE_DIR}/officer_editor/quillmere.rc)
+add_editor_program(Varnholt item_editor ${CMAKE_SOURCE_DIR}/item_editor/varnholt.rc)
 
 # --- UI tests ----------------------------------------------------------------------------------
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
@@ -50,3 +51,18 @@ function(add_ui_tests name app rc pattern)
 endfunction()
 
 add_ui_tests(quillmere_ui_tests Quillmere ${CMAKE_SOURCE_DIR}/officer_editor/quillmere.rc "quillmere_*.cpp")
+add_ui_tests(varnholt_ui_tests Varnholt ${CMAKE_SOURCE_DIR}/item_editor/varnholt.rc "varnholt_*.cpp")
+
+# The real programs, started as processes and driven from outside.
+add_executable(program_smoke_tests ${CMAKE_SOURCE_DIR}/tests/ui/program_smoke_test.cpp)
+set_target_properties(program_smoke_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+target_link_libraries(program_smoke_tests PRIVATE ui_support sample_data gtest gtest_main)
+add_dependencies(program_smoke_tests Quillmere)
+add_test(NAME program_smoke_tests COMMAND program_smoke_tests)
+
+# --- Benchmarks under Wine ---------------------------------------------------------------------
+# A timed console program (not a test): the officer list's refill against a bare list box.
+add_executable(bench_officer_list_win ${CMAKE_SOURCE_DIR}/tools/bench_officer_list_win.cpp
+                                      ${CMAKE_SOURCE_DIR}/officer_editor/quillmere.rc)
+target_link_libraries(bench_officer_list_win PRIVATE Quillmere_app sample_data)
+target_compile_options(bench_officer_list_win PRIVATE -Wall -Wextra -fexec-charset=CP932)

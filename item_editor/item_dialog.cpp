@@ -1,0 +1,181 @@
+// Varnholt's dialog: start-up through the ini file, the command dispatch, closing, and the owner
+// list's kana quick-jump.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <span>
+
+#include "controls.h"
+#include "image_dialogs.h"
+#include "ini_paths.h"
+#include "item_editor.h"
+#include "kana_binding.h"
+#include "resource.h"
+#include "sjis.h"
+
+namespace {
+
+uint8_t g_scenario_bytes[SCENARIO_FILE_LENGTH];
+uint8_t g_save_bytes[SAVE_FILE_LENGTH];
+
+// An ini value longer than any path that fits; such a value is refused as a whole below.
+constexpr DWORD INSTALL_DIRECTORY_CAPACITY = 2048;
+
+// The game's install directory named by "Kelpwood.ini" in the current directory, or the default
+// one when the ini file or its key is missing. A current directory too long for the ini path to
+// fit counts as a missing ini file.
+void ReadInstallDirectory(char (&directory)[INSTALL_DIRECTORY_CAPACITY]) {
+  char current[PATH_CAPACITY];
+  char ini_path[PATH_CAPACITY];
+  const DWORD length = GetCurrentDirectoryA(sizeof current, current);
+  if (length == 0 || length >= sizeof current || !ComposeIniPath(current, ini_path)) {
+    std::snprintf(directory, sizeof directory, "%s", DEFAULT_INSTALL_DIRECTORY);
+    return;
+  }
+  GetPrivateProfileStringA(INI_SECTION, INI_INSTALL_PATH_KEY, DEFAULT_INSTALL_DIRECTORY, directory,
+                           sizeof directory, ini_path);
+}
+
+// Puts the scenario file's path into slot 0. A path that does not fit counts as an unreadable
+// scenario file: the read failure is shown with the whole path that was meant, and false returned.
+bool LocateScenarioFile(HWND dialog) {
+  char directory[INSTALL_DIRECTORY_CAPACITY];
+  ReadInstallDirectory(directory);
+  if (ComposeScenarioPath(directory, g_item_editor.images[SCENARIO_SLOT].path) == ScenarioPathResult::Composed) {
+    return true;
+  }
+  const bool has_separator = EndsWithBackslash(directory, std::strlen(directory));
+  char text[INSTALL_DIRECTORY_CAPACITY + 128];
+  std::snprintf(text, sizeof text, "%s%s%s\n%s", directory, has_separator ? "" : "\\", SCENARIO_FILE_NAME,
+                ITEM_EDITOR_MESSAGES.load_failed);
+  ShowWarning(dialog, text);
+  return false;
+}
+
+// Both slots as the program starts: their sizes and buffers, no save file, nothing changed.
+void ResetImages() {
+  DataFileImage& scenario = g_item_editor.images[SCENARIO_SLOT];
+  DataFileImage& save = g_item_editor.images[SAVE_SLOT];
+  scenario = {"", SCENARIO_FILE_LENGTH, g_scenario_bytes, 0};
+  save = {"", SAVE_FILE_LENGTH, g_save_bytes, 0};
+}
+
+void FillChoiceList(HWND dialog, int control, std::span<const char* const> texts) {
+  HWND combo = GetDlgItem(dialog, control);
+  SetRedraw(combo, false);
+  for (size_t i = 0; i < texts.size(); ++i) {
+    SendMessageA(combo, CB_INSERTSTRING, i, reinterpret_cast<LPARAM>(texts[i]));
+  }
+  SetRedraw(combo, true);
+}
+
+// Text limits of the edits, in characters (the handlers cut what they read to whole bytes).
+struct TextLimit {
+  int control;
+  int characters;
+};
+const TextLimit TEXT_LIMITS[] = {{IDC_ITEM_NAME, ITEM_NAME_WIDTH - 1},
+                                 {IDC_ITEM_PRICE, PRICE_DIGITS},
+                                 {IDC_ITEM_INCREASE, INCREASE_DIGITS}};
+
+// WM_INITDIALOG. When the scenario file cannot be read the failure has been shown; the dialog
+// stays hidden and CreateItemDialog destroys it.
+BOOL StartItemEditor(HWND dialog) {
+  ResetImages();
+  g_item_editor.current_item = 0;
+  if (!LocateScenarioFile(dialog) || !LoadDataImage(dialog, SCENARIO_SLOT)) {
+    g_item_editor.scenario_unreadable = true;
+    return FALSE;
+  }
+  HWND list = GetDlgItem(dialog, IDC_ITEM_LIST);
+  SetRedraw(list, false);
+  for (int32_t item = 0; item < ITEM_COUNT; ++item) InsertItemRow(list, item);
+  SetRedraw(list, true);
+  SendMessageA(list, LB_SETSEL, TRUE, 0);
+
+  FillChoiceList(dialog, IDC_ITEM_TYPE, ITEM_TYPE_TEXTS);
+  FillChoiceList(dialog, IDC_ITEM_IMAGE, ITEM_IMAGE_TEXTS);
+  FillChoiceList(dialog, IDC_ITEM_SKILL, ITEM_SKILL_TEXTS);
+  for (const TextLimit& limit : TEXT_LIMITS) {
+    SendDlgItemMessageA(dialog, limit.control, EM_LIMITTEXT, limit.characters, 0);
+  }
+  g_item_editor.previous_owner_proc = SubclassControl(GetDlgItem(dialog, IDC_ITEM_OWNER), OwnerComboProc);
+  ShowCurrentItem(dialog);  // no owner: no save file is open yet
+  ShowWindow(dialog, SW_SHOW);
+  return TRUE;
+}
+
+// Buttons and menu items run for any notification; the item list only for a selection change.
+BOOL RunItemCommand(HWND dialog, int id, int code) {
+  switch (id) {
+    case IDC_ITEM_LIST:
+      if (code != LBN_SELCHANGE) return FALSE;
+      ChangeCurrentItem(dialog);
+      return TRUE;
+    case IDC_SELECT_ALL: SelectAllItems(dialog); return TRUE;
+    case IDC_INVERT_SELECTION: InvertItemSelection(dialog); return TRUE;
+    case IDC_UPDATE_NAME: UpdateItemName(dialog); return TRUE;
+    case IDC_UPDATE_TYPE: UpdateItemType(dialog); return TRUE;
+    case IDC_UPDATE_IMAGE: UpdateItemImage(dialog); return TRUE;
+    case IDC_UPDATE_PRICE: UpdateItemPrice(dialog); return TRUE;
+    case IDC_UPDATE_INCREASE: UpdateItemIncrease(dialog); return TRUE;
+    case IDC_UPDATE_SKILL: UpdateItemSkill(dialog); return TRUE;
+    case IDC_UPDATE_OWNER: UpdateItemOwner(dialog); return TRUE;
+    case IDC_INITIALIZE: InitializeItems(dialog); return TRUE;
+    case IDC_UPDATE_ALL: UpdateAllFields(dialog); return TRUE;
+    case IDC_QUIT: SendMessageA(dialog, WM_CLOSE, 0, 0); return TRUE;
+    case ID_FILE_OPEN_SAVE: OpenSaveFile(dialog); return TRUE;
+    case ID_FILE_SAVE_SAVE_AS: SaveSaveFileAs(dialog); return TRUE;
+    case ID_FILE_OVERWRITE_SAVE: OverwriteSaveFile(dialog); return TRUE;
+    case ID_FILE_CLOSE_SAVE: CloseSaveFile(dialog); return TRUE;
+    case ID_FILE_OVERWRITE_SCENARIO: OverwriteScenarioFile(dialog); return TRUE;
+    default: return FALSE;  // IDOK and IDCANCEL included: Enter and Esc do nothing
+  }
+}
+
+// Asks about the scenario file, then the save file; the program ends only when neither store
+// failed. The dialog is not destroyed before the message loop ends.
+void CloseItemEditor(HWND dialog) {
+  if (AskSaveChanges(dialog, SCENARIO_SLOT) == 0) return;
+  if (AskSaveChanges(dialog, SAVE_SLOT) == 0) return;
+  PostQuitMessage(0);
+}
+
+}  // namespace
+
+ItemEditorState g_item_editor = {
+    {{"", SCENARIO_FILE_LENGTH, g_scenario_bytes, 0}, {"", SAVE_FILE_LENGTH, g_save_bytes, 0}},
+    0, {}, {}, nullptr, false};
+
+HWND CreateItemDialog(HINSTANCE instance) {
+  g_item_editor.scenario_unreadable = false;
+  HWND dialog = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_DIALOG1), nullptr, ItemDialogProc, 0);
+  if (dialog != nullptr && g_item_editor.scenario_unreadable) {
+    DestroyWindow(dialog);
+    return nullptr;
+  }
+  return dialog;
+}
+
+INT_PTR CALLBACK ItemDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG: return StartItemEditor(dialog);
+    case WM_COMMAND: return RunItemCommand(dialog, LOWORD(wparam), HIWORD(wparam));
+    case WM_CLOSE: CloseItemEditor(dialog); return TRUE;
+    default: return FALSE;
+  }
+}
+
+// A kana key released over the owner list jumps to the next block of officers with that initial
+// and makes the found officer the current choice; the item's owner changes only by its update
+// button. Any other key release goes on to the combo box.
+LRESULT CALLBACK OwnerComboProc(HWND combo, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_KEYUP) {
+    const OfficerRoster& roster = g_item_editor.roster;
+    ComboBoxKanaJump jump(combo, g_item_editor.images[SAVE_SLOT],
+                          std::span<const OfficerId>(roster.ids.data(), static_cast<size_t>(roster.count)));
+    if (KanaJump(jump, wparam)) return 0;
+  }
+  return CallWindowProcA(g_item_editor.previous_owner_proc, combo, message, wparam, lparam);
+}

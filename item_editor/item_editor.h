@@ -1,0 +1,83 @@
+// Varnholt, the item editor: its process-wide state and the handlers of its dialog.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <span>
+
+#include "data_image.h"
+#include "item_table.h"
+#include "roster.h"
+
+// The two data images, by slot number.
+constexpr int SCENARIO_SLOT = 0;  // "D_SCE.S8", loaded at start-up and required
+constexpr int SAVE_SLOT = 1;      // a save file, opened from the File menu; empty path while none is open
+
+// Everything the program keeps for its whole life.
+struct ItemEditorState {
+  DataFileImage images[2];              // indexed by SCENARIO_SLOT and SAVE_SLOT
+  int32_t current_item;                 // the item the field controls show: the item list's caret row
+  OfficerRoster roster;                 // the owner list's officers, rebuilt on every successful open
+  RosterPositionMap roster_positions;   // officer id -> owner list row, for the officers of `roster`
+  WNDPROC previous_owner_proc;          // combo box 1019's own procedure, behind OwnerComboProc
+  bool scenario_unreadable;             // start-up could not read the scenario file (already reported)
+};
+extern ItemEditorState g_item_editor;
+
+inline std::span<uint8_t> ImageBytes(int slot) {
+  DataFileImage& image = g_item_editor.images[slot];
+  return {image.data, static_cast<size_t>(image.length)};
+}
+
+// Creates the modeless dialog IDD_DIALOG1; start-up (WM_INITDIALOG) runs inside. nullptr when no
+// dialog is running: either the window could not be made, or the scenario file could not be read,
+// in which case g_item_editor.scenario_unreadable is set, the failure has been shown, and the
+// dialog has been destroyed without ever being shown.
+HWND CreateItemDialog(HINSTANCE instance);
+INT_PTR CALLBACK ItemDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
+LRESULT CALLBACK OwnerComboProc(HWND combo, UINT message, WPARAM wparam, LPARAM lparam);
+
+// The image operations in this program's form and wording, by slot.
+int LoadDataImage(HWND dialog, int slot);
+int StoreDataImage(HWND dialog, int slot);
+int AskSaveChanges(HWND dialog, int slot);
+
+// File menu.
+void OpenSaveFile(HWND dialog);
+void SaveSaveFileAs(HWND dialog);
+void OverwriteSaveFile(HWND dialog);
+void CloseSaveFile(HWND dialog);
+void OverwriteScenarioFile(HWND dialog);
+
+// The item list's selection: its selected rows in ascending order, and its top row.
+struct ItemSelection {
+  int32_t rows[ITEM_COUNT];
+  int32_t count;
+  int32_t top_row;
+};
+ItemSelection CaptureSelection(HWND list);
+// Selects the rows again, puts the caret on the current item and the top row back.
+void RestoreSelection(HWND list, const ItemSelection& selection);
+
+// Inserts the row of `item` at its place in the item list: its name as stored, up to the NUL.
+void InsertItemRow(HWND list, int32_t item);
+
+// Views of the current item.
+void ShowCurrentItem(HWND dialog);
+void ShowCurrentOwner(HWND dialog);
+// The item list's selection change: the caret row becomes the current item.
+void ChangeCurrentItem(HWND dialog);
+
+// Item commands.
+void SelectAllItems(HWND dialog);
+void InvertItemSelection(HWND dialog);
+void UpdateItemName(HWND dialog);
+void UpdateItemType(HWND dialog);
+void UpdateItemImage(HWND dialog);
+void UpdateItemPrice(HWND dialog);
+void UpdateItemIncrease(HWND dialog);
+void UpdateItemSkill(HWND dialog);
+void UpdateItemOwner(HWND dialog);
+void UpdateAllFields(HWND dialog);
+void InitializeItems(HWND dialog);

@@ -1,0 +1,41 @@
+// Resource identifiers of Varnholt, the item editor.
+#pragma once
+
+#define IDD_DIALOG1 101
+#define IDR_MENU1 102
+
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
+// Item list. The edits are numbered from IDC_ITEM_NAME: a number field's index counts from there.
+#define IDC_ITEM_LIST 1000
+#define IDC_ITEM_NAME 1001
+#define IDC_ITEM_PRICE 1002
+#define IDC_ITEM_INCREASE 1003
+// Selection buttons under the list.
+#define IDC_SELECT_ALL 1004
+#define IDC_INVERT_SELECTION 1005
+// The update buttons, one per field, and the buttons of the bottom row.
+#define IDC_UPDATE_NAME 1006
+#define IDC_UPDATE_TYPE 1007
+#define IDC_UPDATE_IMAGE 1008
+#define IDC_UPDATE_PRICE 1009
+#define IDC_UPDATE_INCREASE 1010
+#define IDC_UPDATE_SKILL 1011
+#define IDC_UPDATE_OWNER 1012
+#define IDC_INITIALIZE 1013
+#define IDC_UPDATE_ALL 1014
+#define IDC_QUIT 1015
+// Choice lists.
+#define IDC_ITEM_TYPE 1016
+#define IDC_ITEM_IMAGE 1017
+#define IDC_ITEM_SKILL 1018
+#define IDC_ITEM_OWNER 1019
+
+// Menu: ファイル.
+#define ID_FILE_OPEN_SAVE 40001
+#define ID_FILE_SAVE_SAVE_AS 40002
+#define ID_FILE_OVERWRITE_SAVE 40003
+#define ID_FILE_CLOSE_SAVE 40004
+#define ID_FILE_OVERWRITE_SCENARIO 40005

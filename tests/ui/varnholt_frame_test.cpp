@@ -1,0 +1,402 @@
+// Varnholt's frame under Wine: start-up through the ini file, the dialog as built from its
+// resources, the File menu with the owner list, and the two prompts on closing.
+#include <algorithm>
+#include <iterator>
+
+#include "dialog_template.h"
+#include "varnholt_fixture.h"
+
+namespace {
+
+struct ControlRow {
+  int id;
+  const char* window_class;
+  const char* caption;  // UTF-8
+  short x, y, cx, cy;   // dialog units
+  DWORD style;          // besides WS_CHILD | WS_VISIBLE
+};
+
+constexpr DWORD LABEL = SS_CENTER | SS_CENTERIMAGE | WS_GROUP;
+constexpr DWORD EDIT = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
+constexpr DWORD PUSH = BS_PUSHBUTTON | WS_TABSTOP;
+constexpr DWORD COMBO = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
+
+const ControlRow CONTROLS[] = {
+    {IDC_ITEM_LIST, "ListBox", "", 7, 0, 60, 146,
+     LBS_EXTENDEDSEL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_BORDER | WS_VSCROLL | WS_TABSTOP},
+    {IDC_SELECT_ALL, "Button", "全選択", 7, 154, 30, 14, PUSH},
+    {IDC_INVERT_SELECTION, "Button", "反転", 37, 154, 30, 14, PUSH},
+    {-1, "Static", "名前", 75, 0, 60, 14, LABEL},
+    {IDC_ITEM_NAME, "Edit", "", 143, 0, 60, 14, EDIT},
+    {IDC_UPDATE_NAME, "Button", "更新", 211, 0, 60, 14, PUSH},
+    {-1, "Static", "種類", 75, 22, 60, 14, LABEL},
+    {IDC_ITEM_TYPE, "ComboBox", "", 143, 22, 60, 120, COMBO},
+    {IDC_UPDATE_TYPE, "Button", "更新", 211, 22, 60, 14, PUSH},
+    {-1, "Static", "画像と解説", 75, 44, 60, 14, LABEL},
+    {IDC_ITEM_IMAGE, "ComboBox", "", 143, 44, 60, 120, COMBO},
+    {IDC_UPDATE_IMAGE, "Button", "更新", 211, 44, 60, 14, PUSH},
+    {-1, "Static", "売値", 75, 66, 60, 14, LABEL},
+    {IDC_ITEM_PRICE, "Edit", "", 143, 66, 60, 14, EDIT},
+    {IDC_UPDATE_PRICE, "Button", "更新", 211, 66, 60, 14, PUSH},
+    {-1, "Static", "増加値", 75, 88, 60, 14, LABEL},
+    {IDC_ITEM_INCREASE, "Edit", "", 143, 88, 60, 14, EDIT},
+    {IDC_UPDATE_INCREASE, "Button", "更新", 211, 88, 60, 14, PUSH},
+    {-1, "Static", "特技付与", 75, 110, 60, 14, LABEL},
+    {IDC_ITEM_SKILL, "ComboBox", "", 143, 110, 60, 120, COMBO},
+    {IDC_UPDATE_SKILL, "Button", "更新", 211, 110, 60, 14, PUSH},
+    {-1, "Static", "所有者", 75, 132, 60, 14, LABEL},
+    {IDC_ITEM_OWNER, "ComboBox", "", 143, 132, 60, 120, COMBO},
+    {IDC_UPDATE_OWNER, "Button", "更新", 211, 132, 60, 14, PUSH},
+    {IDC_INITIALIZE, "Button", "初期化", 75, 154, 60, 14, PUSH},
+    {IDC_UPDATE_ALL, "Button", "全て更新", 143, 154, 60, 14, PUSH},
+    {IDC_QUIT, "Button", "終了", 211, 154, 60, 14, PUSH},
+};
+
+bool SameClass(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
+
+using VarnholtStartTest = VarnholtBase;
+
+// A scenario file that cannot be read in full ends the start-up after the read failure, which names
+// the path the ini file led to. (That the dialog is never shown is seen from outside the program.)
+TEST_F(VarnholtStartTest, UnreadableScenarioFileIsReportedAndTheDialogDestroyed) {
+  struct Case {
+    const char* name;
+    std::vector<uint8_t> scenario;  // empty: no file at all
+  };
+  const Case cases[] = {
+      {"short by one byte", std::vector<uint8_t>(scenario_.begin(), scenario_.end() - 1)},
+      {"missing", {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    DeleteFileA(scenario_path_.c_str());
+    if (!c.scenario.empty()) WriteFileBytes(scenario_path_, c.scenario);
+    answers_.PressButton(IDOK);
+    EXPECT_EQ(Start(), nullptr);
+    EXPECT_TRUE(g_item_editor.scenario_unreadable);
+    auto seen = answers_.TakeSeen();
+    ASSERT_EQ(seen.size(), 1u);
+    ExpectBox(seen[0], scenario_path_, "ファイルの読み取りに失敗しました。", "警告", MB_ICONWARNING);
+    EXPECT_EQ(FindWindowA(nullptr, "Varnholt"), nullptr);
+  }
+}
+
+// Where the scenario path comes from: the ini's "Path" with or without its final "\", the default
+// install directory without the ini file or its key, the root for an empty value, and a path that
+// does not fit counts as unreadable and is shown whole.
+TEST_F(VarnholtStartTest, ScenarioPathFollowsTheIniFile) {
+  const std::string default_path = "C:\\Program Files\\Koei\\San8\\D_SCE.S8";
+  const std::string long_directory = "C:\\" + std::string(255, 'x');
+  struct Case {
+    const char* name;
+    const char* ini;  // nullptr: no ini file
+    std::string value;
+    std::string failing_path;  // empty: the start-up succeeds
+  };
+  const Case cases[] = {
+      {"no final separator", "Path=", files_.folder(), ""},
+      {"no ini file", nullptr, "", default_path},
+      {"no Path key", "Other=", files_.folder(), default_path},
+      {"empty Path", "Path=", "", "\\D_SCE.S8"},
+      {"Path too long", "Path=", long_directory, long_directory + "\\D_SCE.S8"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempFolder folder;  // a fresh ini path each time: the system may keep an ini file it has read
+    if (c.ini != nullptr) WriteIni(folder, c.ini + c.value + "\r\n");
+    SetCurrentDirectoryA(folder.folder().c_str());
+    if (!c.failing_path.empty()) answers_.PressButton(IDOK);
+    Start();
+    auto seen = answers_.TakeSeen();
+    if (c.failing_path.empty()) {
+      ASSERT_NE(dialog_, nullptr);
+      EXPECT_TRUE(seen.empty());
+      EXPECT_EQ(std::string(Scenario().path), scenario_path_);
+      DestroyWindow(dialog_);
+    } else {
+      EXPECT_EQ(dialog_, nullptr);
+      ASSERT_EQ(seen.size(), 1u);
+      ExpectBox(seen[0], c.failing_path, "ファイルの読み取りに失敗しました。", "警告", MB_ICONWARNING);
+    }
+    dialog_ = nullptr;
+    SetCurrentDirectoryA(files_.folder().c_str());
+  }
+}
+
+// A current directory so long that the ini path does not fit counts as a missing ini file, even
+// when that folder holds one.
+TEST_F(VarnholtStartTest, IniPathThatDoesNotFitCountsAsMissing) {
+  std::string deep = files_.folder();
+  while (deep.size() < 250) {
+    deep += "\\" + std::string(std::min<size_t>(60, 250 - deep.size()), 'd');
+    ASSERT_TRUE(CreateDirectoryA(deep.c_str(), nullptr)) << deep.size();
+  }
+  ASSERT_TRUE(SetCurrentDirectoryA(deep.c_str()));
+  // An ini file that would lead to the good scenario file: the folder's own path is too long to name it.
+  const std::string ini = "[Init]\r\nPath=" + files_.folder() + "\r\n";
+  const std::string ini_path = deep + "\\Kelpwood.ini";
+  WriteFileBytes(ini_path, std::vector<uint8_t>(ini.begin(), ini.end()));
+  answers_.PressButton(IDOK);
+  EXPECT_EQ(Start(), nullptr);
+  auto seen = answers_.TakeSeen();
+  ASSERT_EQ(seen.size(), 1u);
+  ExpectBox(seen[0], "C:\\Program Files\\Koei\\San8\\D_SCE.S8", "ファイルの読み取りに失敗しました。", "警告",
+            MB_ICONWARNING);
+  SetCurrentDirectoryA(files_.folder().c_str());
+  // Past MAX_PATH only the wide file functions reach the file.
+  std::wstring wide_ini_path(ini_path.begin(), ini_path.end());
+  EXPECT_TRUE(DeleteFileW(wide_ini_path.c_str()));
+  for (; deep.size() > files_.folder().size(); deep.resize(deep.rfind('\\'))) RemoveDirectoryA(deep.c_str());
+}
+
+TEST_F(VarnholtTest, DialogTemplateHoldsEveryControlInTabOrderWithItsPlaceAndStyle) {
+  DialogTemplate dialog;
+  ASSERT_TRUE(LoadDialogTemplate(GetModuleHandleA(nullptr), IDD_DIALOG1, dialog));
+  EXPECT_EQ(dialog.style, static_cast<DWORD>(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME | DS_SETFONT));
+  EXPECT_EQ(dialog.cx, 278);
+  EXPECT_EQ(dialog.cy, 175);
+  EXPECT_EQ(dialog.menu_id, IDR_MENU1);
+  EXPECT_EQ(dialog.caption, "Varnholt");
+  EXPECT_EQ(dialog.typeface, Sjis("ＭＳ Ｐゴシック"));
+  EXPECT_EQ(dialog.point_size, 9);
+  EXPECT_EQ(dialog.weight, FW_DONTCARE);
+  EXPECT_EQ(dialog.italic, 0);
+  EXPECT_EQ(dialog.charset, DEFAULT_CHARSET);
+  ASSERT_EQ(dialog.items.size(), std::size(CONTROLS));
+  for (size_t i = 0; i < dialog.items.size(); ++i) {
+    const TemplateItem& item = dialog.items[i];
+    const ControlRow& row = CONTROLS[i];
+    SCOPED_TRACE(testing::Message() << "control " << i << " id " << row.id);
+    EXPECT_EQ(item.id, row.id);
+    EXPECT_TRUE(SameClass(item.window_class, row.window_class)) << item.window_class;
+    EXPECT_EQ(item.title, Sjis(row.caption));
+    EXPECT_EQ(item.x, row.x);
+    EXPECT_EQ(item.y, row.y);
+    EXPECT_EQ(item.cx, row.cx);
+    EXPECT_EQ(item.cy, row.cy);
+    EXPECT_EQ(item.style, WS_CHILD | WS_VISIBLE | row.style);
+    EXPECT_EQ(item.ex_style, row.id == -1 ? static_cast<DWORD>(WS_EX_STATICEDGE) : 0u);
+  }
+
+  HMENU menu = GetMenu(dialog_);
+  ASSERT_EQ(GetMenuItemCount(menu), 1);
+  char text[128] = "";
+  GetMenuStringA(menu, 0, text, sizeof text, MF_BYPOSITION);
+  EXPECT_EQ(std::string(text), Sjis("ファイル"));
+  HMENU file = GetSubMenu(menu, 0);
+  ASSERT_EQ(GetMenuItemCount(file), 5);
+  const std::pair<int, const char*> items[] = {
+      {ID_FILE_OPEN_SAVE, "セーブデータを開く"}, {ID_FILE_SAVE_SAVE_AS, "セーブデータの新規保存"},
+      {ID_FILE_OVERWRITE_SAVE, "セーブデータの上書き保存"}, {ID_FILE_CLOSE_SAVE, "セーブデータを閉じる"},
+      {ID_FILE_OVERWRITE_SCENARIO, "シナリオデータの上書き保存"}};
+  for (size_t i = 0; i < std::size(items); ++i) {
+    EXPECT_EQ(static_cast<int>(GetMenuItemID(file, static_cast<int>(i))), items[i].first);
+    GetMenuStringA(file, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+    EXPECT_EQ(std::string(text), Sjis(items[i].second));
+  }
+}
+
+// The dialog as it starts: the 255 names with row 0 selected, the three fixed lists, the limits,
+// item 0's fields, and an empty owner list.
+TEST_F(VarnholtTest, StartShowsTheItemsAndTheFixedLists) {
+  EXPECT_TRUE(IsWindowVisible(dialog_));
+  EXPECT_EQ(WindowText(dialog_), "Varnholt");
+  ASSERT_EQ(Count(IDC_ITEM_LIST, LB_GETCOUNT), ITEM_COUNT);
+  for (int row = 0; row < ITEM_COUNT; ++row) ASSERT_EQ(ListRow(row), SampleName(row)) << row;
+  EXPECT_EQ(ListRow(SAMPLE_FULL_NAME_ITEM).size(), 12u);
+  EXPECT_EQ(SelectedRows(), std::vector<int>{0});
+
+  EXPECT_EQ(Count(IDC_ITEM_TYPE, CB_GETCOUNT), 12);
+  EXPECT_EQ(Count(IDC_ITEM_IMAGE, CB_GETCOUNT), 80);
+  EXPECT_EQ(Count(IDC_ITEM_SKILL, CB_GETCOUNT), 27);
+  for (int i = 0; i < 12; ++i) EXPECT_EQ(ComboEntry(IDC_ITEM_TYPE, i), ITEM_TYPE_TEXTS[i]) << i;
+  for (int i = 0; i < 80; ++i) EXPECT_EQ(ComboEntry(IDC_ITEM_IMAGE, i), ITEM_IMAGE_TEXTS[i]) << i;
+  for (int i = 0; i < 27; ++i) EXPECT_EQ(ComboEntry(IDC_ITEM_SKILL, i), ITEM_SKILL_TEXTS[i]) << i;
+  EXPECT_EQ(ComboEntry(IDC_ITEM_TYPE, 9), Sjis("玉璽 [魅力100]"));
+  EXPECT_EQ(ComboEntry(IDC_ITEM_SKILL, 26), Sjis("なし"));
+  // Entry 19 keeps the user-defined character F0 9A through the control.
+  const std::string entry19 = ComboEntry(IDC_ITEM_IMAGE, 19);
+  EXPECT_EQ(Bytes(entry19), (std::vector<uint8_t>{0x93, 0x53, 0xF0, 0x9A, 0xE5, 0x5B, 0x8D, 0x9C, 0x9E, 0x53}));
+
+  EXPECT_EQ(Count(IDC_ITEM_NAME, EM_GETLIMITTEXT), 12);
+  EXPECT_EQ(Count(IDC_ITEM_PRICE, EM_GETLIMITTEXT), 5);
+  EXPECT_EQ(Count(IDC_ITEM_INCREASE, EM_GETLIMITTEXT), 2);
+
+  EXPECT_EQ(WindowText(Item(IDC_ITEM_NAME)), Sjis("赤兎馬"));
+  EXPECT_EQ(Choice(IDC_ITEM_TYPE), 0);
+  EXPECT_EQ(Choice(IDC_ITEM_IMAGE), 0);
+  EXPECT_EQ(WindowText(Item(IDC_ITEM_PRICE)), "2000");
+  EXPECT_EQ(WindowText(Item(IDC_ITEM_INCREASE)), "0");
+  EXPECT_EQ(Choice(IDC_ITEM_SKILL), 26);
+  EXPECT_EQ(Count(IDC_ITEM_OWNER, CB_GETCOUNT), 0);
+  EXPECT_EQ(g_item_editor.current_item, 0);
+  EXPECT_FALSE(IsImageOpen(Save()));
+}
+
+// A scenario file longer than its size is accepted; storing it writes exactly its size.
+TEST_F(VarnholtStartTest, LongerScenarioFileIsCutToItsSizeWhenStored) {
+  std::vector<uint8_t> longer = scenario_;
+  longer.insert(longer.end(), 100, 0x5A);
+  WriteFileBytes(scenario_path_, longer);
+  ASSERT_NE(Start(), nullptr);
+  Command(dialog_, ID_FILE_OVERWRITE_SCENARIO);
+  EXPECT_TRUE(answers_.TakeSeen().empty());
+  ExpectFileBytes(scenario_path_, scenario_, {});
+}
+
+// Open fills the owner list with the roster's full names and "なし" last; save as, overwrite and
+// close work on the save file only; with no save file open they do nothing.
+TEST_F(VarnholtTest, SaveFileCommandsAndTheOwnerList) {
+  Command(dialog_, ID_FILE_SAVE_SAVE_AS);
+  Command(dialog_, ID_FILE_OVERWRITE_SAVE);
+  Command(dialog_, ID_FILE_CLOSE_SAVE);
+  EXPECT_TRUE(answers_.TakeSeen().empty());
+
+  OpenSampleSave();
+  const int roster_count = ALWAYS_LISTED_IDS + 4 + (SAMPLE_RUN_LAST - SAMPLE_RUN_FIRST + 1);
+  ASSERT_EQ(Count(IDC_ITEM_OWNER, CB_GETCOUNT), roster_count + 1);
+  EXPECT_EQ(ComboEntry(IDC_ITEM_OWNER, roster_count), Sjis("なし"));
+  const std::pair<int, OfficerId> positions[] = {{0, 0}, {657, 657}, {658, 660}, {661, 759}, {662, 760},
+                                                 {roster_count - 1, SAMPLE_RUN_LAST}};
+  for (const auto& [position, id] : positions) {
+    const char* full_name = reinterpret_cast<const char*>(&save_[NameFieldOffset(id, FULL_NAME_FIELD)]);
+    EXPECT_EQ(ComboEntry(IDC_ITEM_OWNER, position), std::string(full_name, strnlen(full_name, FULL_NAME_WIDTH)))
+        << position;
+  }
+  EXPECT_EQ(Choice(IDC_ITEM_OWNER), roster_count);  // item 0 is nobody's
+  EXPECT_EQ(Save().dirty, 0);
+
+  std::string copy = files_.Path(Sjis("コピー.sav"));
+  answers_.ChooseFile(copy);
+  Command(dialog_, ID_FILE_SAVE_SAVE_AS);
+  EXPECT_EQ(answers_.TakeSeen().size(), 1u);
+  ExpectFileBytes(copy, save_, {});
+  EXPECT_EQ(std::string(Save().path), copy);
+  answers_.CancelFileDialog();  // a cancelled open leaves the open save file as it was
+  Command(dialog_, ID_FILE_OPEN_SAVE);
+  EXPECT_EQ(answers_.TakeSeen().size(), 1u);
+  EXPECT_EQ(std::string(Save().path), copy);
+  EXPECT_EQ(Count(IDC_ITEM_OWNER, CB_GETCOUNT), roster_count + 1);
+
+  // Owner "なし" for item 1, written through its button, reaches the file by overwriting.
+  SelectRows({1});
+  Choose(IDC_ITEM_OWNER, roster_count);
+  Command(dialog_, IDC_UPDATE_OWNER);
+  EXPECT_EQ(Save().dirty, 1);
+  Command(dialog_, ID_FILE_OVERWRITE_SAVE);
+  EXPECT_EQ(Save().dirty, 0);
+  ExpectFileBytes(copy, save_, {{OwnerEntryOffset(1), 0xB8}, {OwnerEntryOffset(1) + 1, 0x06}});
+  ExpectFileBytes(save_path_, save_, {});
+  EXPECT_TRUE(answers_.TakeSeen().empty());
+
+  Command(dialog_, ID_FILE_CLOSE_SAVE);
+  EXPECT_FALSE(IsImageOpen(Save()));
+  EXPECT_EQ(Count(IDC_ITEM_OWNER, CB_GETCOUNT), 0);
+  Command(dialog_, ID_FILE_OVERWRITE_SAVE);
+  Command(dialog_, IDC_UPDATE_OWNER);
+  EXPECT_EQ(Save().dirty, 0);
+  EXPECT_TRUE(answers_.TakeSeen().empty());
+}
+
+// A save file that cannot be read in full leaves no save file open, even when one was open.
+TEST_F(VarnholtTest, ShortSaveFileLeavesNoSaveFileOpen) {
+  OpenSampleSave();
+  std::string short_path = files_.Path("SHORT.sav");
+  WriteFileBytes(short_path, std::vector<uint8_t>(save_.begin(), save_.end() - 1));
+  answers_.ChooseFile(short_path);
+  answers_.PressButton(IDOK);
+  Command(dialog_, ID_FILE_OPEN_SAVE);
+  auto seen = answers_.TakeSeen();
+  ASSERT_EQ(seen.size(), 2u);
+  ExpectBox(seen[1], short_path, "ファイルの読み取りに失敗しました。", "警告", MB_ICONWARNING);
+  EXPECT_FALSE(IsImageOpen(Save()));
+  EXPECT_EQ(Count(IDC_ITEM_OWNER, CB_GETCOUNT), 0);
+  SendMessageA(dialog_, WM_CLOSE, 0, 0);  // nothing is left to ask about
+  EXPECT_TRUE(answers_.TakeSeen().empty());
+  EXPECT_TRUE(TakeQuitMessage());
+}
+
+// Closing asks about the scenario file first, then the save file; No twice quits and writes nothing.
+// "終了" is the same path.
+TEST_F(VarnholtTest, ClosingAsksAboutTheScenarioThenTheSaveFile) {
+  OpenSampleSave();
+  for (int id : {0, IDC_QUIT}) {
+    SCOPED_TRACE(id);
+    Scenario().dirty = 1;
+    Save().dirty = 1;
+    answers_.PressButton(IDNO);
+    answers_.PressButton(IDNO);
+    if (id == 0) {
+      SendMessageA(dialog_, WM_CLOSE, 0, 0);
+    } else {
+      Command(dialog_, id);
+    }
+    auto seen = answers_.TakeSeen();
+    ASSERT_EQ(seen.size(), 2u);
+    ExpectBox(seen[0], scenario_path_, "データが変更されています。保存しますか?", "データの保存", MB_ICONQUESTION);
+    EXPECT_EQ(seen[0].buttons, (std::vector<int>{IDYES, IDNO}));
+    ExpectBox(seen[1], save_path_, "データが変更されています。保存しますか?", "データの保存", MB_ICONQUESTION);
+    EXPECT_TRUE(TakeQuitMessage());
+    EXPECT_TRUE(IsWindow(dialog_));
+    ExpectFileBytes(scenario_path_, scenario_, {});
+    ExpectFileBytes(save_path_, save_, {});
+  }
+}
+
+// A store that fails on closing keeps the program running with the image still changed: first the
+// scenario file's, then (scenario answered No) the save file's.
+TEST_F(VarnholtTest, FailingStoreOnClosingKeepsTheProgramRunning) {
+  OpenSampleSave();
+  Scenario().dirty = 1;
+  Scenario().data[0] ^= 0xFF;
+  SetFileAttributesA(scenario_path_.c_str(), FILE_ATTRIBUTE_READONLY);
+  answers_.PressButton(IDYES);
+  answers_.PressButton(IDOK);
+  Command(dialog_, IDC_QUIT);
+  auto seen = answers_.TakeSeen();
+  ASSERT_EQ(seen.size(), 2u);
+  ExpectBox(seen[1], scenario_path_, "ファイルの書き込みに失敗しました。", "警告", MB_ICONWARNING);
+  EXPECT_FALSE(TakeQuitMessage());
+  EXPECT_EQ(Scenario().dirty, 1);
+  SetFileAttributesA(scenario_path_.c_str(), FILE_ATTRIBUTE_NORMAL);
+  ExpectFileBytes(scenario_path_, scenario_, {});
+
+  Save().dirty = 1;
+  SetFileAttributesA(save_path_.c_str(), FILE_ATTRIBUTE_READONLY);
+  answers_.PressButton(IDNO);
+  answers_.PressButton(IDYES);
+  answers_.PressButton(IDOK);
+  SendMessageA(dialog_, WM_CLOSE, 0, 0);
+  seen = answers_.TakeSeen();
+  ASSERT_EQ(seen.size(), 3u);
+  ExpectBox(seen[2], save_path_, "ファイルの書き込みに失敗しました。", "警告", MB_ICONWARNING);
+  EXPECT_FALSE(TakeQuitMessage());
+  EXPECT_EQ(Save().dirty, 1);
+  EXPECT_TRUE(IsImageOpen(Save()));
+  SetFileAttributesA(save_path_.c_str(), FILE_ATTRIBUTE_NORMAL);
+
+  // With both stores answered Yes and working, closing writes both files and quits.
+  answers_.PressButton(IDYES);
+  answers_.PressButton(IDYES);
+  SendMessageA(dialog_, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(TakeQuitMessage());
+  ExpectFileBytes(scenario_path_, scenario_, {{0, static_cast<uint8_t>(scenario_[0] ^ 0xFF)}});
+  ExpectFileBytes(save_path_, save_, {});
+}
+
+TEST_F(VarnholtTest, EnterAndEscapeDoNothing) {
+  Scenario().dirty = 1;
+  for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
+    MSG message{Item(IDC_ITEM_NAME), WM_KEYDOWN, key, 0, 0, {}};
+    IsDialogMessageW(dialog_, &message);
+    // The dialog procedure's own answer: SendMessage returns the dialog's message result instead.
+    EXPECT_EQ(ItemDialogProc(dialog_, WM_COMMAND, key == VK_RETURN ? IDOK : IDCANCEL, 0), FALSE);
+  }
+  PumpMessages();
+  EXPECT_TRUE(IsWindowVisible(dialog_));
+  EXPECT_FALSE(TakeQuitMessage());
+  EXPECT_TRUE(answers_.TakeSeen().empty());
+  Scenario().dirty = 0;
+}
+
+}  // namespace
