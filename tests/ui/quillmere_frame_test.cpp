@@ -8,60 +8,50 @@
 
 namespace {
 
-// The dialog's controls in template order (which is the tab order), as the template must hold them.
-struct ControlRow {
-  int id;
-  const char* window_class;
-  const char* caption;  // UTF-8
-  short x, y, cx, cy;   // dialog units
-  DWORD style;          // besides WS_CHILD | WS_VISIBLE
-  int text_limit;       // edits only
-};
+// Text limits of the edits, in bytes of code page 932.
+const std::pair<int, int> TEXT_LIMITS[] = {
+    {IDC_FAMILY_NAME, 4}, {IDC_GIVEN_NAME, 4}, {IDC_COURTESY_NAME, 4}, {IDC_READING, 10}, {IDC_FACE_NUMBER, 3},
+    {IDC_BIRTH_YEAR, 3},  {IDC_LIFE_SPAN, 1},  {IDC_LOYALTY, 3},       {IDC_ABILITY_VALUE, 3}};
 
-constexpr DWORD LABEL = SS_CENTER | SS_CENTERIMAGE | WS_GROUP;
-constexpr DWORD EDIT = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
-constexpr DWORD PUSH = BS_PUSHBUTTON | WS_TABSTOP;
-constexpr DWORD COMBO = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
-
-const ControlRow CONTROLS[] = {
-    {IDC_OFFICER_LIST, "ListBox", "", 7, 0, 72, 176,
-     LBS_EXTENDEDSEL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_BORDER | WS_VSCROLL | WS_TABSTOP, 0},
-    {IDC_SELECT_ALL, "Button", "全て選択", 7, 180, 36, 14, PUSH, 0},
-    {IDC_INVERT_SELECTION, "Button", "反転", 43, 180, 36, 14, PUSH, 0},
-    {-1, "Static", "姓", 83, 0, 72, 14, LABEL, 0},
-    {IDC_FAMILY_NAME, "Edit", "", 159, 0, 72, 14, EDIT, 4},
-    {IDC_SET_FAMILY_NAME, "Button", "更新", 235, 0, 72, 14, PUSH, 0},
-    {-1, "Static", "名", 83, 18, 72, 14, LABEL, 0},
-    {IDC_GIVEN_NAME, "Edit", "", 159, 18, 72, 14, EDIT, 4},
-    {IDC_SET_GIVEN_NAME, "Button", "更新", 235, 18, 72, 14, PUSH, 0},
-    {-1, "Static", "字", 83, 36, 72, 14, LABEL, 0},
-    {IDC_COURTESY_NAME, "Edit", "", 159, 36, 72, 14, EDIT, 4},
-    {IDC_SET_COURTESY_NAME, "Button", "更新", 235, 36, 72, 14, PUSH, 0},
-    {-1, "Static", "ルビ", 83, 54, 72, 14, LABEL, 0},
-    {IDC_READING, "Edit", "", 159, 54, 72, 14, EDIT, 10},
-    {IDC_SET_READING, "Button", "更新", 235, 54, 72, 14, PUSH, 0},
-    {-1, "Static", "顔番号", 83, 72, 72, 14, LABEL, 0},
-    {IDC_FACE_NUMBER, "Edit", "", 159, 72, 72, 14, EDIT, 3},
-    {IDC_SET_FACE_NUMBER, "Button", "更新", 235, 72, 72, 14, PUSH, 0},
-    {-1, "Static", "誕生年", 83, 90, 72, 14, LABEL, 0},
-    {IDC_BIRTH_YEAR, "Edit", "", 159, 90, 72, 14, EDIT, 3},
-    {IDC_NO_AGING, "Button", "禁老化", 235, 90, 36, 14, BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP, 0},
-    {IDC_SET_BIRTH_YEAR, "Button", "更新", 271, 90, 36, 14, PUSH, 0},
-    {-1, "Static", "寿命", 83, 108, 72, 14, LABEL, 0},
-    {IDC_LIFE_SPAN, "Edit", "", 159, 108, 72, 14, EDIT, 1},
-    {IDC_SET_LIFE_SPAN, "Button", "更新", 235, 108, 72, 14, PUSH, 0},
-    {-1, "Static", "忠誠", 83, 126, 72, 14, LABEL, 0},
-    {IDC_LOYALTY, "Edit", "", 159, 126, 72, 14, EDIT, 3},
-    {IDC_SET_LOYALTY, "Button", "更新", 235, 126, 72, 14, PUSH, 0},
-    {IDC_ABILITY, "ComboBox", "", 83, 144, 72, 120, COMBO, 0},
-    {IDC_ABILITY_VALUE, "Edit", "", 159, 144, 72, 14, EDIT, 3},
-    {IDC_SET_ABILITY, "Button", "更新", 235, 144, 72, 14, PUSH, 0},
-    {IDC_SKILL, "ComboBox", "", 83, 162, 72, 120, COMBO, 0},
-    {IDC_SKILL_STATE, "ComboBox", "", 159, 162, 72, 120, COMBO, 0},
-    {IDC_SET_SKILL, "Button", "更新", 235, 162, 72, 14, PUSH, 0},
-    {IDC_TACTIC, "ComboBox", "", 83, 180, 72, 120, COMBO, 0},
-    {IDC_TACTIC_RANK, "ComboBox", "", 159, 180, 72, 120, COMBO, 0},
-    {IDC_SET_TACTIC_RANK, "Button", "更新", 235, 180, 72, 14, PUSH, 0},
+// The dialog's controls in template order, which is the tab order.
+const ExpectedControl CONTROLS[] = {
+    {IDC_OFFICER_LIST, "ListBox", "", 7, 0, 72, 176, LIST_STYLE},
+    {IDC_SELECT_ALL, "Button", "全て選択", 7, 180, 36, 14, PUSH_STYLE},
+    {IDC_INVERT_SELECTION, "Button", "反転", 43, 180, 36, 14, PUSH_STYLE},
+    {-1, "Static", "姓", 83, 0, 72, 14, LABEL_STYLE},
+    {IDC_FAMILY_NAME, "Edit", "", 159, 0, 72, 14, EDIT_STYLE},
+    {IDC_SET_FAMILY_NAME, "Button", "更新", 235, 0, 72, 14, PUSH_STYLE},
+    {-1, "Static", "名", 83, 18, 72, 14, LABEL_STYLE},
+    {IDC_GIVEN_NAME, "Edit", "", 159, 18, 72, 14, EDIT_STYLE},
+    {IDC_SET_GIVEN_NAME, "Button", "更新", 235, 18, 72, 14, PUSH_STYLE},
+    {-1, "Static", "字", 83, 36, 72, 14, LABEL_STYLE},
+    {IDC_COURTESY_NAME, "Edit", "", 159, 36, 72, 14, EDIT_STYLE},
+    {IDC_SET_COURTESY_NAME, "Button", "更新", 235, 36, 72, 14, PUSH_STYLE},
+    {-1, "Static", "ルビ", 83, 54, 72, 14, LABEL_STYLE},
+    {IDC_READING, "Edit", "", 159, 54, 72, 14, EDIT_STYLE},
+    {IDC_SET_READING, "Button", "更新", 235, 54, 72, 14, PUSH_STYLE},
+    {-1, "Static", "顔番号", 83, 72, 72, 14, LABEL_STYLE},
+    {IDC_FACE_NUMBER, "Edit", "", 159, 72, 72, 14, EDIT_STYLE},
+    {IDC_SET_FACE_NUMBER, "Button", "更新", 235, 72, 72, 14, PUSH_STYLE},
+    {-1, "Static", "誕生年", 83, 90, 72, 14, LABEL_STYLE},
+    {IDC_BIRTH_YEAR, "Edit", "", 159, 90, 72, 14, EDIT_STYLE},
+    {IDC_NO_AGING, "Button", "禁老化", 235, 90, 36, 14, BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP},
+    {IDC_SET_BIRTH_YEAR, "Button", "更新", 271, 90, 36, 14, PUSH_STYLE},
+    {-1, "Static", "寿命", 83, 108, 72, 14, LABEL_STYLE},
+    {IDC_LIFE_SPAN, "Edit", "", 159, 108, 72, 14, EDIT_STYLE},
+    {IDC_SET_LIFE_SPAN, "Button", "更新", 235, 108, 72, 14, PUSH_STYLE},
+    {-1, "Static", "忠誠", 83, 126, 72, 14, LABEL_STYLE},
+    {IDC_LOYALTY, "Edit", "", 159, 126, 72, 14, EDIT_STYLE},
+    {IDC_SET_LOYALTY, "Button", "更新", 235, 126, 72, 14, PUSH_STYLE},
+    {IDC_ABILITY, "ComboBox", "", 83, 144, 72, 120, COMBO_STYLE},
+    {IDC_ABILITY_VALUE, "Edit", "", 159, 144, 72, 14, EDIT_STYLE},
+    {IDC_SET_ABILITY, "Button", "更新", 235, 144, 72, 14, PUSH_STYLE},
+    {IDC_SKILL, "ComboBox", "", 83, 162, 72, 120, COMBO_STYLE},
+    {IDC_SKILL_STATE, "ComboBox", "", 159, 162, 72, 120, COMBO_STYLE},
+    {IDC_SET_SKILL, "Button", "更新", 235, 162, 72, 14, PUSH_STYLE},
+    {IDC_TACTIC, "ComboBox", "", 83, 180, 72, 120, COMBO_STYLE},
+    {IDC_TACTIC_RANK, "ComboBox", "", 159, 180, 72, 120, COMBO_STYLE},
+    {IDC_SET_TACTIC_RANK, "Button", "更新", 235, 180, 72, 14, PUSH_STYLE},
 };
 
 struct ChoiceRow {
@@ -79,42 +69,14 @@ const ChoiceRow CHOICES[] = {
     {IDC_TACTIC_RANK, {"未", "初", "弐", "参", "四", "五", "極"}},
 };
 
-bool SameClass(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
-
 TEST_F(QuillmereTest, DialogTemplateHoldsEveryControlInTabOrderWithItsPlaceAndStyle) {
-  DialogTemplate dialog;
-  ASSERT_TRUE(LoadDialogTemplate(GetModuleHandleA(nullptr), IDD_DIALOG1, dialog));
-  EXPECT_EQ(dialog.style, static_cast<DWORD>(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME | DS_SETFONT));
-  EXPECT_EQ(dialog.cx, 314);
-  EXPECT_EQ(dialog.cy, 201);
-  EXPECT_EQ(dialog.menu_id, IDR_MENU1);
-  EXPECT_EQ(dialog.caption, "Quillmere");
-  EXPECT_EQ(dialog.typeface, Sjis("ＭＳ Ｐゴシック"));
-  EXPECT_EQ(dialog.point_size, 9);
-  EXPECT_EQ(dialog.weight, FW_DONTCARE);
-  EXPECT_EQ(dialog.italic, 0);
-  EXPECT_EQ(dialog.charset, DEFAULT_CHARSET);
-  ASSERT_EQ(dialog.items.size(), std::size(CONTROLS));
-  for (size_t i = 0; i < dialog.items.size(); ++i) {
-    const TemplateItem& item = dialog.items[i];
-    const ControlRow& row = CONTROLS[i];
-    SCOPED_TRACE(testing::Message() << "control " << i << " id " << row.id);
-    EXPECT_EQ(item.id, row.id);
-    EXPECT_TRUE(SameClass(item.window_class, row.window_class)) << item.window_class;
-    EXPECT_EQ(item.title, Sjis(row.caption));
-    EXPECT_EQ(item.x, row.x);
-    EXPECT_EQ(item.y, row.y);
-    EXPECT_EQ(item.cx, row.cx);
-    EXPECT_EQ(item.cy, row.cy);
-    EXPECT_EQ(item.style, WS_CHILD | WS_VISIBLE | row.style);
-    EXPECT_EQ(item.ex_style, row.id == -1 ? static_cast<DWORD>(WS_EX_STATICEDGE) : 0u);
-  }
+  ExpectEditorDialogTemplate(IDD_DIALOG1, 314, 201, IDR_MENU1, "Quillmere", CONTROLS);
 }
 
 TEST_F(QuillmereTest, DialogStartsVisibleWithItsTextsLimitsAndCheckBox) {
   EXPECT_EQ(WindowText(dialog_), "Quillmere");
   EXPECT_TRUE(IsWindowVisible(dialog_));
-  for (const ControlRow& row : CONTROLS) {
+  for (const ExpectedControl& row : CONTROLS) {
     if (row.id == -1) continue;
     SCOPED_TRACE(row.id);
     HWND control = Item(row.id);
@@ -122,9 +84,9 @@ TEST_F(QuillmereTest, DialogStartsVisibleWithItsTextsLimitsAndCheckBox) {
     if (!SameClass(row.window_class, "ComboBox")) {
       EXPECT_EQ(WindowText(control), Sjis(row.caption));
     }
-    if (row.text_limit) {
-      EXPECT_EQ(SendMessageA(control, EM_GETLIMITTEXT, 0, 0), row.text_limit);
-    }
+  }
+  for (auto [id, limit] : TEXT_LIMITS) {
+    EXPECT_EQ(SendMessageA(Item(id), EM_GETLIMITTEXT, 0, 0), limit) << id;
   }
   EXPECT_EQ(SendMessageA(Item(IDC_NO_AGING), BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_EQ(ListCount(), 0);

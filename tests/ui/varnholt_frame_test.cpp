@@ -8,51 +8,35 @@
 
 namespace {
 
-struct ControlRow {
-  int id;
-  const char* window_class;
-  const char* caption;  // UTF-8
-  short x, y, cx, cy;   // dialog units
-  DWORD style;          // besides WS_CHILD | WS_VISIBLE
+const ExpectedControl CONTROLS[] = {
+    {IDC_ITEM_LIST, "ListBox", "", 7, 0, 60, 146, LIST_STYLE},
+    {IDC_SELECT_ALL, "Button", "全選択", 7, 154, 30, 14, PUSH_STYLE},
+    {IDC_INVERT_SELECTION, "Button", "反転", 37, 154, 30, 14, PUSH_STYLE},
+    {-1, "Static", "名前", 75, 0, 60, 14, LABEL_STYLE},
+    {IDC_ITEM_NAME, "Edit", "", 143, 0, 60, 14, EDIT_STYLE},
+    {IDC_UPDATE_NAME, "Button", "更新", 211, 0, 60, 14, PUSH_STYLE},
+    {-1, "Static", "種類", 75, 22, 60, 14, LABEL_STYLE},
+    {IDC_ITEM_TYPE, "ComboBox", "", 143, 22, 60, 120, COMBO_STYLE},
+    {IDC_UPDATE_TYPE, "Button", "更新", 211, 22, 60, 14, PUSH_STYLE},
+    {-1, "Static", "画像と解説", 75, 44, 60, 14, LABEL_STYLE},
+    {IDC_ITEM_IMAGE, "ComboBox", "", 143, 44, 60, 120, COMBO_STYLE},
+    {IDC_UPDATE_IMAGE, "Button", "更新", 211, 44, 60, 14, PUSH_STYLE},
+    {-1, "Static", "売値", 75, 66, 60, 14, LABEL_STYLE},
+    {IDC_ITEM_PRICE, "Edit", "", 143, 66, 60, 14, EDIT_STYLE},
+    {IDC_UPDATE_PRICE, "Button", "更新", 211, 66, 60, 14, PUSH_STYLE},
+    {-1, "Static", "増加値", 75, 88, 60, 14, LABEL_STYLE},
+    {IDC_ITEM_INCREASE, "Edit", "", 143, 88, 60, 14, EDIT_STYLE},
+    {IDC_UPDATE_INCREASE, "Button", "更新", 211, 88, 60, 14, PUSH_STYLE},
+    {-1, "Static", "特技付与", 75, 110, 60, 14, LABEL_STYLE},
+    {IDC_ITEM_SKILL, "ComboBox", "", 143, 110, 60, 120, COMBO_STYLE},
+    {IDC_UPDATE_SKILL, "Button", "更新", 211, 110, 60, 14, PUSH_STYLE},
+    {-1, "Static", "所有者", 75, 132, 60, 14, LABEL_STYLE},
+    {IDC_ITEM_OWNER, "ComboBox", "", 143, 132, 60, 120, COMBO_STYLE},
+    {IDC_UPDATE_OWNER, "Button", "更新", 211, 132, 60, 14, PUSH_STYLE},
+    {IDC_INITIALIZE, "Button", "初期化", 75, 154, 60, 14, PUSH_STYLE},
+    {IDC_UPDATE_ALL, "Button", "全て更新", 143, 154, 60, 14, PUSH_STYLE},
+    {IDC_QUIT, "Button", "終了", 211, 154, 60, 14, PUSH_STYLE},
 };
-
-constexpr DWORD LABEL = SS_CENTER | SS_CENTERIMAGE | WS_GROUP;
-constexpr DWORD EDIT = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
-constexpr DWORD PUSH = BS_PUSHBUTTON | WS_TABSTOP;
-constexpr DWORD COMBO = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
-
-const ControlRow CONTROLS[] = {
-    {IDC_ITEM_LIST, "ListBox", "", 7, 0, 60, 146,
-     LBS_EXTENDEDSEL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_BORDER | WS_VSCROLL | WS_TABSTOP},
-    {IDC_SELECT_ALL, "Button", "全選択", 7, 154, 30, 14, PUSH},
-    {IDC_INVERT_SELECTION, "Button", "反転", 37, 154, 30, 14, PUSH},
-    {-1, "Static", "名前", 75, 0, 60, 14, LABEL},
-    {IDC_ITEM_NAME, "Edit", "", 143, 0, 60, 14, EDIT},
-    {IDC_UPDATE_NAME, "Button", "更新", 211, 0, 60, 14, PUSH},
-    {-1, "Static", "種類", 75, 22, 60, 14, LABEL},
-    {IDC_ITEM_TYPE, "ComboBox", "", 143, 22, 60, 120, COMBO},
-    {IDC_UPDATE_TYPE, "Button", "更新", 211, 22, 60, 14, PUSH},
-    {-1, "Static", "画像と解説", 75, 44, 60, 14, LABEL},
-    {IDC_ITEM_IMAGE, "ComboBox", "", 143, 44, 60, 120, COMBO},
-    {IDC_UPDATE_IMAGE, "Button", "更新", 211, 44, 60, 14, PUSH},
-    {-1, "Static", "売値", 75, 66, 60, 14, LABEL},
-    {IDC_ITEM_PRICE, "Edit", "", 143, 66, 60, 14, EDIT},
-    {IDC_UPDATE_PRICE, "Button", "更新", 211, 66, 60, 14, PUSH},
-    {-1, "Static", "増加値", 75, 88, 60, 14, LABEL},
-    {IDC_ITEM_INCREASE, "Edit", "", 143, 88, 60, 14, EDIT},
-    {IDC_UPDATE_INCREASE, "Button", "更新", 211, 88, 60, 14, PUSH},
-    {-1, "Static", "特技付与", 75, 110, 60, 14, LABEL},
-    {IDC_ITEM_SKILL, "ComboBox", "", 143, 110, 60, 120, COMBO},
-    {IDC_UPDATE_SKILL, "Button", "更新", 211, 110, 60, 14, PUSH},
-    {-1, "Static", "所有者", 75, 132, 60, 14, LABEL},
-    {IDC_ITEM_OWNER, "ComboBox", "", 143, 132, 60, 120, COMBO},
-    {IDC_UPDATE_OWNER, "Button", "更新", 211, 132, 60, 14, PUSH},
-    {IDC_INITIALIZE, "Button", "初期化", 75, 154, 60, 14, PUSH},
-    {IDC_UPDATE_ALL, "Button", "全て更新", 143, 154, 60, 14, PUSH},
-    {IDC_QUIT, "Button", "終了", 211, 154, 60, 14, PUSH},
-};
-
-bool SameClass(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
 
 using VarnholtStartTest = VarnholtBase;
 
@@ -150,33 +134,7 @@ TEST_F(VarnholtStartTest, IniPathThatDoesNotFitCountsAsMissing) {
 }
 
 TEST_F(VarnholtTest, DialogTemplateHoldsEveryControlInTabOrderWithItsPlaceAndStyle) {
-  DialogTemplate dialog;
-  ASSERT_TRUE(LoadDialogTemplate(GetModuleHandleA(nullptr), IDD_DIALOG1, dialog));
-  EXPECT_EQ(dialog.style, static_cast<DWORD>(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME | DS_SETFONT));
-  EXPECT_EQ(dialog.cx, 278);
-  EXPECT_EQ(dialog.cy, 175);
-  EXPECT_EQ(dialog.menu_id, IDR_MENU1);
-  EXPECT_EQ(dialog.caption, "Varnholt");
-  EXPECT_EQ(dialog.typeface, Sjis("ＭＳ Ｐゴシック"));
-  EXPECT_EQ(dialog.point_size, 9);
-  EXPECT_EQ(dialog.weight, FW_DONTCARE);
-  EXPECT_EQ(dialog.italic, 0);
-  EXPECT_EQ(dialog.charset, DEFAULT_CHARSET);
-  ASSERT_EQ(dialog.items.size(), std::size(CONTROLS));
-  for (size_t i = 0; i < dialog.items.size(); ++i) {
-    const TemplateItem& item = dialog.items[i];
-    const ControlRow& row = CONTROLS[i];
-    SCOPED_TRACE(testing::Message() << "control " << i << " id " << row.id);
-    EXPECT_EQ(item.id, row.id);
-    EXPECT_TRUE(SameClass(item.window_class, row.window_class)) << item.window_class;
-    EXPECT_EQ(item.title, Sjis(row.caption));
-    EXPECT_EQ(item.x, row.x);
-    EXPECT_EQ(item.y, row.y);
-    EXPECT_EQ(item.cx, row.cx);
-    EXPECT_EQ(item.cy, row.cy);
-    EXPECT_EQ(item.style, WS_CHILD | WS_VISIBLE | row.style);
-    EXPECT_EQ(item.ex_style, row.id == -1 ? static_cast<DWORD>(WS_EX_STATICEDGE) : 0u);
-  }
+  ExpectEditorDialogTemplate(IDD_DIALOG1, 278, 175, IDR_MENU1, "Varnholt", CONTROLS);
 
   HMENU menu = GetMenu(dialog_);
   ASSERT_EQ(GetMenuItemCount(menu), 1);

@@ -1,7 +1,11 @@
 // Parsing DLGTEMPLATEEX resources.
 #include "dialog_template.h"
 
+#include <gtest/gtest.h>
+
 #include <cstring>
+
+#include "sjis_text.h"
 
 namespace {
 
@@ -96,4 +100,37 @@ bool LoadDialogTemplate(HMODULE module, int dialog_id, DialogTemplate& out) {
     out.items.push_back(item);
   }
   return true;
+}
+
+bool SameClass(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
+
+void ExpectEditorDialogTemplate(int dialog_id, short cx, short cy, int menu_id, const char* caption,
+                                std::span<const ExpectedControl> controls) {
+  DialogTemplate dialog;
+  ASSERT_TRUE(LoadDialogTemplate(GetModuleHandleA(nullptr), dialog_id, dialog));
+  EXPECT_EQ(dialog.style, static_cast<DWORD>(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME | DS_SETFONT));
+  EXPECT_EQ(dialog.cx, cx);
+  EXPECT_EQ(dialog.cy, cy);
+  EXPECT_EQ(dialog.menu_id, menu_id);
+  EXPECT_EQ(dialog.caption, caption);
+  EXPECT_EQ(dialog.typeface, Sjis("ＭＳ Ｐゴシック"));
+  EXPECT_EQ(dialog.point_size, 9);
+  EXPECT_EQ(dialog.weight, FW_DONTCARE);
+  EXPECT_EQ(dialog.italic, 0);
+  EXPECT_EQ(dialog.charset, DEFAULT_CHARSET);
+  ASSERT_EQ(dialog.items.size(), controls.size());
+  for (size_t i = 0; i < dialog.items.size(); ++i) {
+    const TemplateItem& item = dialog.items[i];
+    const ExpectedControl& row = controls[i];
+    SCOPED_TRACE(testing::Message() << "control " << i << " id " << row.id);
+    EXPECT_EQ(item.id, row.id);
+    EXPECT_TRUE(SameClass(item.window_class, row.window_class)) << item.window_class;
+    EXPECT_EQ(item.title, Sjis(row.caption));
+    EXPECT_EQ(item.x, row.x);
+    EXPECT_EQ(item.y, row.y);
+    EXPECT_EQ(item.cx, row.cx);
+    EXPECT_EQ(item.cy, row.cy);
+    EXPECT_EQ(item.style, WS_CHILD | WS_VISIBLE | row.style);
+    EXPECT_EQ(item.ex_style, row.id == -1 ? static_cast<DWORD>(WS_EX_STATICEDGE) : 0u);
+  }
 }

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -27,3 +28,27 @@ struct DialogTemplate {
 
 // False when the resource is missing or not an extended template.
 bool LoadDialogTemplate(HMODULE module, int dialog_id, DialogTemplate& out);
+
+// A control as the template of an editor's dialog must hold it, in template (tab) order.
+struct ExpectedControl {
+  int id;                    // -1 for a label
+  const char* window_class;
+  const char* caption;       // UTF-8
+  short x, y, cx, cy;        // dialog units
+  DWORD style;               // besides WS_CHILD | WS_VISIBLE
+};
+
+// Style families of the editors' controls.
+constexpr DWORD LABEL_STYLE = SS_CENTER | SS_CENTERIMAGE | WS_GROUP;  // with WS_EX_STATICEDGE
+constexpr DWORD EDIT_STYLE = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
+constexpr DWORD PUSH_STYLE = BS_PUSHBUTTON | WS_TABSTOP;
+constexpr DWORD COMBO_STYLE = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
+constexpr DWORD LIST_STYLE = LBS_EXTENDEDSEL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_BORDER | WS_VSCROLL | WS_TABSTOP;
+
+bool SameClass(const std::string& a, const std::string& b);
+
+// Checks (with gtest expectations) the dialog `dialog_id` of this module: a popup with caption,
+// system menu, minimize box and modal frame, of cx x cy units, with `menu_id`, `caption`, the font
+// "ＭＳ Ｐゴシック" 9 pt, and exactly `controls` in order; labels carry WS_EX_STATICEDGE.
+void ExpectEditorDialogTemplate(int dialog_id, short cx, short cy, int menu_id, const char* caption,
+                                std::span<const ExpectedControl> controls);
