@@ -45,54 +45,124 @@ KeyMemory& HeapKeyMemory() {
 bool SortByReading(std::span<const uint8_t> save, DisplayOrder& order, int32_t n, KeyMemory& memory) {
   n = ClampRows(n);
   if (n < 2) return true;
-  // One block: n key pointers, then the n keys they point at. The pointers are what the
-  // selection passes exchange.
+  // One block: n key pointers, the n keys they point at, and the passes' column of n bytes. The
+  // pointers are what the selection passes exchange.
   size_t count = static_cast<size_t>(n);
-  void* block = memory.Allocate(count * (sizeof(ReadingKey) + READING_WIDTH));
+  void* block = memory.Allocate(count * (sizeof(ReadingKey) + READING_WIDTH + 1));
   if (block == nullptr) return false;
   auto* keys = static_cast<ReadingKey*>(block);
   auto* bytes = reinterpret_cast<uint8_t*>(keys + count);
+  uint8_t* column = bytes + count * READING_WIDTH;
   for (size_t r = 0; r < count; ++r) {
     uint8_t* key = bytes + r * READING_WIDTH;
     CopyReadingKey(save, order[r], key);
     keys[r] = key;
   }
-  SortReadingRange(std::span<ReadingKey>(keys, count), 0, 0, n - 1, order);
+  SortReadingRange(std::span<ReadingKey>(keys, count), 0, 0, n - 1, order,
+                   std::span<uint8_t>(column, count));
   memory.Release(block);
   return true;
 }
 
-void SortReadingRange(std::span<ReadingKey> keys, int32_t d, int32_t lo, int32_t hi,
-                      std::span<OfficerId> order) {
-  for (;;) {
-    for (int32_t i = lo; i < hi; ++i) {
-      int32_t m = i;
-      uint8_t v = keys[i][d];
-      for (int32_t j = i + 1; j <= hi; ++j) {
-        if (keys[j][d] < v) {
-          m = j;
-          v = keys[j][d];
-        }
-      }
-      if (m != i) {
-        std::swap(keys[i], keys[m]);
-        std::swap(order[i], order[m]);
+namespace {
+
+// The keys of a sort, their officers and the column of the byte being passed over, exchanged
+// together.
+struct SortRows {
+  ReadingKey* keys;
+  OfficerId* order;
+  uint8_t* column;
+
+  void Exchange(int32_t i, int32_t m) const {
+    std::swap(keys[i], keys[m]);
+    std::swap(order[i], order[m]);
+    std::swap(column[i], column[m]);
+  }
+};
+
+// Up to this many keys a pass scans the rest of the range for each minimum; past it, keeping
+// counts of the bytes costs less than the quadratic scan.
+constexpr int32_t SCANNED_RANGE_MAX = 24;
+
+// The selection pass by scanning: m is the first index of the smallest byte in [i, hi].
+void ScanningPass(const SortRows& rows, int32_t lo, int32_t hi) {
+  const uint8_t* column = rows.column;
+  for (int32_t i = lo; i < hi; ++i) {
+    int32_t m = i;
+    uint8_t v = column[i];
+    for (int32_t j = i + 1; j <= hi; ++j) {
+      if (column[j] < v) {
+        m = j;
+        v = column[j];
       }
     }
-    // Runs of equal byte d, left to right; all but the last go one byte deeper by recursion.
+    if (m != i) rows.Exchange(i, m);
+  }
+}
+
+// The same pass, exchange for exchange, with the bytes counted. The smallest byte left in [i, hi]
+// only grows as i advances, so the counts give it at once; its first index is searched from where
+// the last search for that byte stopped. No index between i and that point can have come to hold
+// the byte since: a byte moves only from index i to the index of the minimum, which lies after i,
+// while the search start of the byte at i is at most i, as i holds it.
+void CountingPass(const SortRows& rows, int32_t lo, int32_t hi) {
+  const uint8_t* column = rows.column;
+  std::array<int32_t, 256> left{};
+  for (int32_t j = lo; j <= hi; ++j) ++left[column[j]];
+  std::array<int32_t, 256> search_from;  // no index in [i, search_from[b]) holds byte b
+  search_from.fill(lo);
+  int32_t v = 0;
+  for (int32_t i = lo; i < hi; ++i) {
+    while (left[v] == 0) ++v;
+    int32_t from = std::max(i, search_from[v]);
+    const void* hit = std::memchr(column + from, v, static_cast<size_t>(hi + 1 - from));
+    int32_t m = static_cast<int32_t>(static_cast<const uint8_t*>(hit) - column);
+    search_from[v] = m + 1;
+    --left[v];
+    if (m != i) rows.Exchange(i, m);
+  }
+}
+
+void SortRange(const SortRows& rows, int32_t d, int32_t lo, int32_t hi) {
+  uint8_t* column = rows.column;
+  for (;;) {
+    // A column already in ascending order leaves every pass minimum at i: nothing to exchange.
+    bool ascending = true;
+    column[lo] = rows.keys[lo][d];
+    for (int32_t j = lo + 1; j <= hi; ++j) {
+      column[j] = rows.keys[j][d];
+      ascending = ascending && column[j - 1] <= column[j];
+    }
+    if (!ascending) {
+      if (hi - lo < SCANNED_RANGE_MAX) {
+        ScanningPass(rows, lo, hi);
+      } else {
+        CountingPass(rows, lo, hi);
+      }
+    }
+    // Runs of equal byte d, left to right; all but the last go one byte deeper by recursion, which
+    // rewrites the column only within the run.
     int32_t s = lo;
     for (;;) {
       int32_t e = s;
-      while (e < hi && keys[e + 1][d] == keys[s][d]) ++e;
+      while (e < hi && column[e + 1] == column[s]) ++e;
       if (e == hi) break;
       // A run of byte 0 holds keys that have all ended: identical, nothing left to compare.
-      if (keys[s][d] != 0 && e > s) SortReadingRange(keys, d + 1, s, e, order);
+      if (column[s] != 0 && e > s) SortRange(rows, d + 1, s, e);
       s = e + 1;
     }
-    if (s == hi || keys[s][d] == 0) return;
+    if (s == hi || column[s] == 0) return;
     lo = s;
     ++d;
   }
+}
+
+}  // namespace
+
+void SortReadingRange(std::span<ReadingKey> keys, int32_t d, int32_t lo, int32_t hi,
+                      std::span<OfficerId> order, std::span<uint8_t> column) {
+  if (lo >= hi) return;
+  SortRange(SortRows{keys.data(), order.data(), column.data()}, d, lo, hi);
 }
 
 void BuildOfficerRowMap(const DisplayOrder& order, int32_t n, OfficerRowMap& rows) {

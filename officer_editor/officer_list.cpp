@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <array>
 
 #include "controls.h"
 #include "image_dialogs.h"
@@ -42,14 +43,33 @@ void CaptureOfficerSelection(HWND list, OfficerSelection& selection) {
 }
 
 // Selects the rows of the given officers in the current order and scrolls back to the top row.
-// It neither clears other rows nor moves the caret.
+// It clears no other row. The list box ends as selecting each row in turn with LB_SETSEL leaves it:
+// LB_SETSEL also puts the caret and the anchor on its row and scrolls that row into view, even with
+// drawing off, so one LB_SETSEL per row costs a scroll each. The rows are therefore selected in
+// runs (LB_SELITEMRANGE moves neither caret nor anchor), and only the row selected last gets
+// LB_SETSEL; the scrolling in between is undone by LB_SETTOPINDEX in any case.
 void RestoreOfficerSelection(HWND list, const OfficerId* ids, int32_t count, int32_t top_row) {
   static OfficerRowMap rows;
+  static std::array<bool, ROSTER_CAPACITY> selected;
   BuildOfficerRowMap(g_officer_editor.order, RowCount(), rows);
+  // A row the list does not have cannot be selected, and so would not take the caret either.
+  const LRESULT shown = SendMessageA(list, LB_GETCOUNT, 0, 0);
+  selected.fill(false);
+  int32_t caret_row = -1;
   for (int32_t i = 0; i < count; ++i) {
     int32_t row = OfficerRow(rows, ids[i]);
-    if (row >= 0) SendMessageA(list, LB_SETSEL, TRUE, row);
+    if (row < 0) continue;
+    selected[row] = true;
+    if (row < shown) caret_row = row;
   }
+  for (int32_t first = 0; first < ROSTER_CAPACITY; ++first) {
+    if (!selected[first]) continue;
+    int32_t last = first;
+    while (last + 1 < ROSTER_CAPACITY && selected[last + 1]) ++last;
+    SendMessageA(list, LB_SELITEMRANGE, TRUE, MAKELPARAM(first, last));
+    first = last;
+  }
+  if (caret_row >= 0) SendMessageA(list, LB_SETSEL, TRUE, caret_row);
   SendMessageA(list, LB_SETTOPINDEX, top_row, 0);
 }
 

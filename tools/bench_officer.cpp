@@ -1,11 +1,15 @@
 // Timings of the officer list sort and of batch edits over a full roster of 1000 officers.
 //
-// The sort makes one selection pass, quadratic in the range, per byte position that a range of
-// keys still shares. Its worst case is therefore every key sharing the longest prefix: readings
-// of 10 identical bytes make 11 passes over all 1000 keys.
+// The sort makes one selection pass per byte position that a range of keys still shares, so the
+// inputs below are the ones that make many passes over large ranges or many exchanges in them:
+// identical readings (11 passes over all 1000 keys), a long shared prefix, readings in reverse
+// order, and many distinct bytes in one pass. Each pass over a large range counts its bytes
+// instead of rescanning the range for every minimum; a range already in order is passed over once.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -67,6 +71,42 @@ void BM_SortSharedPrefixReversed(benchmark::State& state) {
   SortEachIteration(state, full);
 }
 BENCHMARK(BM_SortSharedPrefixReversed)->Unit(benchmark::kMillisecond);
+
+// Every reading distinct and the rows in descending reading order: 250 first bytes, each shared by
+// four rows, falling from 0xFF; every selection pass exchanges, and its minimum always lies last.
+void BM_SortReverseOrder(benchmark::State& state) {
+  static const FullRoster full = MakeFullRoster([](int32_t r) {
+    std::string reading(1, static_cast<char>(0xFF - r / 4));
+    return reading + std::string(1, static_cast<char>(0xDD - r % 4)) + Sjis("ｱ");
+  });
+  SortEachIteration(state, full);
+}
+BENCHMARK(BM_SortReverseOrder)->Unit(benchmark::kMillisecond);
+
+// First bytes spread over every value from 0x20 to 0xFF in a seeded shuffle, then a shared tail:
+// the first pass meets 224 distinct bytes, the runs below it each about four keys.
+void BM_SortManyDistinctFirstBytes(benchmark::State& state) {
+  static const FullRoster full = [] {
+    std::vector<uint8_t> first(ROSTER_CAPACITY);
+    for (size_t r = 0; r < first.size(); ++r) first[r] = static_cast<uint8_t>(0x20 + r % 0xE0);
+    std::shuffle(first.begin(), first.end(), std::mt19937(7));
+    return MakeFullRoster([&first](int32_t r) {
+      return std::string(1, static_cast<char>(first[static_cast<size_t>(r)])) + Sjis("ｶﾞｶﾞｶﾞｶﾞｶ");
+    });
+  }();
+  SortEachIteration(state, full);
+}
+BENCHMARK(BM_SortManyDistinctFirstBytes)->Unit(benchmark::kMillisecond);
+
+// Runs of 32 rows sharing a first byte, each run's rows identical past it: many small ranges that
+// share every byte down to the end.
+void BM_SortSmallIdenticalRuns(benchmark::State& state) {
+  static const FullRoster full = MakeFullRoster([](int32_t r) {
+    return std::string(1, static_cast<char>(0xDF - r / 32)) + Sjis("ｱｱｱｱｱｱｱｱｱ");
+  });
+  SortEachIteration(state, full);
+}
+BENCHMARK(BM_SortSmallIdenticalRuns)->Unit(benchmark::kMillisecond);
 
 void BM_SortSampleReadings(benchmark::State& state) {
   static const FullRoster full = [] {

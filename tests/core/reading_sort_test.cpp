@@ -2,10 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "data_image.h"
@@ -97,6 +100,123 @@ TEST(ReadingSort, SortsTheSampleRosterAndResortingOrReversingTwiceChangesNothing
   CopyRosterOrder(roster, order);
   ReverseOrder(order, n);
   EXPECT_TRUE(std::is_sorted(order.begin(), order.begin() + n, std::greater<OfficerId>()));
+}
+
+// The sort by reading written out plainly, keys held by value, as the reference the fast sort must
+// match exchange for exchange: per byte position a selection pass (the first index of the smallest
+// byte, exchanged with i), then each run but the last sorted one byte deeper unless ended, and the
+// last run handled by going round again.
+using PlainKey = std::array<uint8_t, READING_WIDTH>;
+
+void PlainSortRange(std::vector<PlainKey>& keys, std::vector<OfficerId>& order, int32_t d, int32_t lo,
+                    int32_t hi) {
+  for (;;) {
+    for (int32_t i = lo; i < hi; ++i) {
+      int32_t m = i;
+      uint8_t v = keys[i][d];
+      for (int32_t j = i + 1; j <= hi; ++j) {
+        if (keys[j][d] < v) {
+          m = j;
+          v = keys[j][d];
+        }
+      }
+      if (m != i) {
+        std::swap(keys[i], keys[m]);
+        std::swap(order[i], order[m]);
+      }
+    }
+    int32_t s = lo;
+    for (;;) {
+      int32_t e = s;
+      while (e < hi && keys[e + 1][d] == keys[s][d]) ++e;
+      if (e == hi) break;
+      if (keys[s][d] != 0 && e > s) PlainSortRange(keys, order, d + 1, s, e);
+      s = e + 1;
+    }
+    if (s == hi || keys[s][d] == 0) return;
+    lo = s;
+    ++d;
+  }
+}
+
+// The key of a reading as written by PutReading: its bytes up to the first NUL, at most 10.
+PlainKey PlainKeyOf(const std::string& reading) {
+  PlainKey key{};
+  for (size_t i = 0; i < reading.size() && i < READING_WIDTH - 1 && reading[i] != 0; ++i) {
+    key[i] = static_cast<uint8_t>(reading[i]);
+  }
+  return key;
+}
+
+std::vector<OfficerId> PlainSort(const std::vector<std::string>& readings, std::vector<OfficerId> order) {
+  std::vector<PlainKey> keys;
+  for (const std::string& reading : readings) keys.push_back(PlainKeyOf(reading));
+  if (order.size() > 1) PlainSortRange(keys, order, 0, 0, static_cast<int32_t>(order.size()) - 1);
+  return order;
+}
+
+// Readings made to tie: a few byte values (mostly half-width kana), a prefix most rows share, any
+// length from empty to the full 11 bytes without a NUL, now and then a NUL inside.
+std::vector<std::string> TyingReadings(std::mt19937& random, int32_t n) {
+  auto below = [&random](int32_t limit) {
+    return static_cast<int32_t>(random() % static_cast<uint32_t>(limit));
+  };
+  const int32_t alphabet_sizes[] = {1, 2, 3, 4, 8, 30};
+  std::vector<char> alphabet(static_cast<size_t>(alphabet_sizes[below(6)]));
+  for (char& byte : alphabet) {
+    int32_t kind = below(10);
+    byte = static_cast<char>(kind < 7   ? 0xA6 + below(0x3A)   // half-width kana and marks
+                             : kind < 9 ? 0x20 + below(0x60)   // space, digits, ASCII
+                                        : 0xE0 + below(0x20)); // the highest bytes
+  }
+  auto letter = [&] { return alphabet[static_cast<size_t>(below(static_cast<int32_t>(alphabet.size())))]; };
+  std::string prefix;
+  for (int32_t length = below(READING_WIDTH); static_cast<int32_t>(prefix.size()) < length;) prefix += letter();
+
+  std::vector<std::string> readings;
+  for (int32_t r = 0; r < n; ++r) {
+    // Most rows begin with the prefix, some with part of it, some with nothing of it.
+    size_t shared = below(5) == 0 ? 0 : below(4) == 0 ? static_cast<size_t>(below(READING_WIDTH)) : prefix.size();
+    std::string reading = prefix.substr(0, shared);
+    int32_t length = below(READING_WIDTH + 1);
+    while (static_cast<int32_t>(reading.size()) < length) reading += below(40) == 0 ? '\0' : letter();
+    reading.resize(std::min<size_t>(reading.size(), READING_WIDTH));
+    readings.push_back(reading);
+  }
+  return readings;
+}
+
+TEST(ReadingSort, LeavesExactlyThePermutationOfThePlainAlgorithmOnRandomTyingReadings) {
+  std::mt19937 random(20240611);
+  std::vector<uint8_t> save(SAVE_FILE_LENGTH, 0);
+  std::vector<OfficerId> all_ids(ROSTER_ID_LIMIT);
+  for (OfficerId id = 0; id < ROSTER_ID_LIMIT; ++id) all_ids[static_cast<size_t>(id)] = id;
+  for (int32_t c = 0; c < 3000; ++c) {
+    // Mostly short lists, some of a few hundred rows, a few full rosters.
+    const int32_t n = c % 500 == 0  ? ROSTER_CAPACITY
+                      : c % 20 == 0 ? 100 + static_cast<int32_t>(random() % 301)
+                                    : 2 + static_cast<int32_t>(random() % 79);
+    std::vector<std::string> readings = TyingReadings(random, n);
+    std::shuffle(all_ids.begin(), all_ids.end(), random);
+    std::vector<OfficerId> shown(all_ids.begin(), all_ids.begin() + n);
+    // Every fourth list is shown already in reading order or in its reverse.
+    if (c % 4 == 3) {
+      std::vector<OfficerId> sorted = PlainSort(readings, shown);
+      std::vector<std::string> by_id(ROSTER_ID_LIMIT);
+      for (int32_t r = 0; r < n; ++r) by_id[static_cast<size_t>(shown[r])] = readings[r];
+      if (c % 8 == 7) std::reverse(sorted.begin(), sorted.end());
+      shown = sorted;
+      for (int32_t r = 0; r < n; ++r) readings[r] = by_id[static_cast<size_t>(shown[r])];
+    }
+
+    DisplayOrder order{};
+    for (int32_t r = 0; r < n; ++r) {
+      order[r] = shown[r];
+      PutReading(save, shown[r], readings[r]);
+    }
+    ASSERT_TRUE(SortByReading(save, order, n));
+    ASSERT_EQ(Rows(order, n), PlainSort(readings, shown)) << "case " << c << ", " << n << " rows";
+  }
 }
 
 // Hands out blocks until `left` runs out, and counts what has not been given back.
