@@ -1,6 +1,7 @@
 // Reading and writing the fields of the item table and of the item owner table.
 #include "item_table.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -66,7 +67,7 @@ ItemNameText ReadItemName(std::span<const uint8_t> scenario, int32_t item) {
   // A name written by another program may end in half a character; the controls get whole ones.
   std::string_view text = FitText(FieldText(scenario, ItemFieldOffset(item, ITEM_NAME_FIELD), ITEM_NAME_WIDTH),
                                   ITEM_NAME_WIDTH);
-  std::memcpy(name.text, text.data(), text.size());
+  std::copy(text.begin(), text.end(), name.text);
   name.text[text.size()] = '\0';
   return name;
 }

@@ -1,6 +1,7 @@
 // Writing the officer editor's batch edits into a save image.
 #include "officer_edits.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "roster.h"
@@ -42,8 +43,7 @@ void WriteNameWithFullName(std::span<uint8_t> save, std::span<const OfficerId> i
     std::string_view first = family ? name : stored;
     std::string_view second = family ? stored : name;
     char full[FULL_NAME_TEXT_LIMIT];
-    std::memcpy(full, first.data(), first.size());
-    std::memcpy(full + first.size(), second.data(), second.size());
+    std::copy(second.begin(), second.end(), std::copy(first.begin(), first.end(), full));
     WriteTextField(save, NameFieldOffset(id, FULL_NAME_FIELD), std::string_view(full, first.size() + second.size()),
                    FULL_NAME_WIDTH);
   }

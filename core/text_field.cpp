@@ -31,7 +31,7 @@ void WriteTextField(std::span<uint8_t> image, int32_t offset, std::string_view t
   uint8_t* field = image.data() + offset;
   // Spaces first, so every byte behind the NUL is a space whatever the field held before.
   std::fill_n(field, width, uint8_t{0x20});
-  std::memcpy(field, stored.data(), stored.size());
+  std::copy(stored.begin(), stored.end(), field);
   field[stored.size()] = 0;
 }
 
