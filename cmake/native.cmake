@@ -70,3 +70,79 @@ if(benchmark_FOUND)
     target_link_libraries(${bench} PRIVATE core_data sample_data benchmark::benchmark)
   endforeach()
 endif()
+
+# --- Fuzz targets -----------------------------------------------------------------------------
+# Every target under tools/fuzz also builds with replay_main (g++, this tree's sanitizers), so it
+# builds everywhere and its seed corpus runs as a test. Where clang can link libFuzzer, a tree of
+# its own (EDITORS_FUZZERS_ONLY) builds the real fuzzers, and each runs for a bounded time over a
+# copy of its seeds in this build tree.
+set(FUZZ_TARGETS fuzz_save_image fuzz_scenario_image fuzz_text_input)
+# Longest input each fuzzer tries: enough for the header and the records the targets lay out.
+set(fuzz_save_image_MAX_LEN 8192)
+set(fuzz_scenario_image_MAX_LEN 6000)
+set(fuzz_text_input_MAX_LEN 1024)
+set(FUZZ_SECONDS 20)
+
+foreach(target IN LISTS FUZZ_TARGETS)
+  add_executable(${target}_replay tools/fuzz/${target}.cpp tools/fuzz/replay_main.cpp)
+  target_include_directories(${target}_replay PRIVATE ${CMAKE_SOURCE_DIR}/tools/fuzz)
+  target_compile_options(${target}_replay PRIVATE -Wall -Wextra)
+  target_link_libraries(${target}_replay PRIVATE core_data sample_data)
+  add_test(NAME ${target}_replay COMMAND ${target}_replay ${CMAKE_SOURCE_DIR}/tools/fuzz/corpus/${target})
+endforeach()
+
+# Regenerates the seeds: make_fuzz_seeds tools/fuzz/corpus (regression inputs there are kept).
+add_executable(make_fuzz_seeds tools/fuzz/make_seeds.cpp)
+target_include_directories(make_fuzz_seeds PRIVATE ${CMAKE_SOURCE_DIR}/tools/fuzz ${CMAKE_SOURCE_DIR}/tests/support)
+target_link_libraries(make_fuzz_seeds PRIVATE core_data)
+
+find_program(CLANGXX clang++)
+find_program(CLANGC clang)
+if(CLANGXX AND NOT EDITORS_CLANG_LIBFUZZER)
+  # libFuzzer is a separate package on some systems (Debian: libclang-rt-*-dev): try a link. Only
+  # success is remembered, so a later install is noticed at the next configure.
+  set(probe_dir ${CMAKE_BINARY_DIR}/fuzz-probe)
+  file(WRITE ${probe_dir}/probe.cpp
+       "#include <cstddef>\n#include <cstdint>\n"
+       "extern \"C\" int LLVMFuzzerTestOneInput(const uint8_t*, size_t) { return 0; }\n")
+  execute_process(COMMAND ${CLANGXX} -fsanitize=fuzzer,address,undefined ${probe_dir}/probe.cpp -o ${probe_dir}/probe
+                  RESULT_VARIABLE probe_status OUTPUT_QUIET ERROR_QUIET)
+  if(probe_status EQUAL 0)
+    set(EDITORS_CLANG_LIBFUZZER ON CACHE BOOL "clang++ links libFuzzer")
+  endif()
+endif()
+
+if(CLANGXX AND EDITORS_CLANG_LIBFUZZER)
+  set(FUZZ_DIR ${CMAKE_BINARY_DIR}/fuzz-clang)
+  set(fuzz_c_compiler)
+  if(CLANGC)
+    set(fuzz_c_compiler -DCMAKE_C_COMPILER=${CLANGC})
+  endif()
+  set(fuzz_binaries)
+  foreach(target IN LISTS FUZZ_TARGETS)
+    list(APPEND fuzz_binaries ${FUZZ_DIR}/${target})
+  endforeach()
+  ExternalProject_Add(fuzzers
+    SOURCE_DIR ${CMAKE_SOURCE_DIR}
+    BINARY_DIR ${FUZZ_DIR}
+    CMAKE_ARGS -DCMAKE_CXX_COMPILER=${CLANGXX} ${fuzz_c_compiler} -DCMAKE_BUILD_TYPE=RelWithDebInfo
+               -DEDITORS_FUZZERS_ONLY=ON
+    CMAKE_GENERATOR ${CMAKE_GENERATOR}
+    BUILD_ALWAYS ON
+    BUILD_BYPRODUCTS ${fuzz_binaries}
+    INSTALL_COMMAND ""
+    USES_TERMINAL_BUILD ON)
+  foreach(target IN LISTS FUZZ_TARGETS)
+    add_test(NAME ${target}_libfuzzer
+             COMMAND ${CMAKE_COMMAND} -DFUZZER=${FUZZ_DIR}/${target}
+                     -DSEEDS=${CMAKE_SOURCE_DIR}/tools/fuzz/corpus/${target}
+                     -DWORK=${CMAKE_BINARY_DIR}/fuzz-runs/${target}
+                     -DSECONDS=${FUZZ_SECONDS} -DMAX_LEN=${${target}_MAX_LEN}
+                     -P ${CMAKE_SOURCE_DIR}/tools/fuzz/run_fuzzer.cmake)
+    set_tests_properties(${target}_libfuzzer PROPERTIES TIMEOUT 300)
+  endforeach()
+elseif(CLANGXX)
+  message(WARNING "clang++ cannot link libFuzzer (Debian: libclang-rt-14-dev); only the fuzz replays are built")
+else()
+  message(STATUS "No clang++: only the fuzz replays are built")
+endif()
