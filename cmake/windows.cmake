@@ -56,6 +56,7 @@ add_ui_tests(varnholt_ui_tests Varnholt ${CMAKE_SOURCE_DIR}/item_editor/varnholt
 # The real programs, started as processes and driven from outside.
 add_executable(program_smoke_tests ${CMAKE_SOURCE_DIR}/tests/ui/program_smoke_test.cpp)
 set_target_properties(program_smoke_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+target_include_directories(program_smoke_tests PRIVATE ${CMAKE_SOURCE_DIR}/officer_editor)
 target_link_libraries(program_smoke_tests PRIVATE ui_support sample_data gtest gtest_main)
 add_dependencies(program_smoke_tests Quillmere)
 add_test(NAME program_smoke_tests COMMAND program_smoke_tests)

@@ -10,19 +10,14 @@
 #include <vector>
 
 #include "officer_tables.h"
+#include "resource.h"  // Quillmere's
 #include "sample_data.h"
 #include "sjis_text.h"
 #include "ui_driver.h"
 
 namespace {
 
-constexpr int ID_FILE_OPEN = 40001;
-constexpr int IDC_OFFICER_LIST = 1000;
-constexpr int IDC_SET_FAMILY_NAME = 1003;
-constexpr int IDC_FAMILY_NAME = 1014;
-constexpr int IDC_SET_LOYALTY = 1010;
-constexpr int IDC_LOYALTY = 1021;
-constexpr int FILE_NAME_BOX = 0x47C;
+constexpr int FILE_NAME_BOX = 0x47C;  // the file name box of the explorer-style file dialogs
 
 std::string ProgramPath(const char* exe) {
   char path[MAX_PATH];
