@@ -19,12 +19,12 @@ constexpr size_t NAME_TEXT_LIMIT = NAME_WIDTH - 1;        // family, given, cour
 constexpr size_t READING_TEXT_LIMIT = READING_WIDTH - 1;  // reading: 10 bytes
 constexpr size_t FULL_NAME_TEXT_LIMIT = FULL_NAME_WIDTH - 1;
 
-// The numeric entries of the officer dialog: field index (edit control 1014 + index), digits, range.
-constexpr NumberField FACE_NUMBER_INPUT{4, 3, 0, 845};
-constexpr NumberField BIRTH_YEAR_INPUT{5, 3, 100, 355};  // stored as year - 100
-constexpr NumberField LIFE_SPAN_INPUT{6, 1, 0, 7};
-constexpr NumberField LOYALTY_INPUT{7, 3, 0, 100};
-constexpr NumberField ABILITY_INPUT{8, 3, 0, 100};
+// The numeric entries of the officer editor: digits, range.
+constexpr NumberField FACE_NUMBER_INPUT{3, 0, 845};
+constexpr NumberField BIRTH_YEAR_INPUT{3, 100, 355};  // stored as year - 100
+constexpr NumberField LIFE_SPAN_INPUT{1, 0, 7};
+constexpr NumberField LOYALTY_INPUT{3, 0, 100};
+constexpr NumberField ABILITY_INPUT{3, 0, 100};
 
 // The choices of the combo boxes: ability (war, intelligence, politics, charisma), skill, skill
 // value (none/has), tactic and tactic rank.

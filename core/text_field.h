@@ -33,10 +33,8 @@ std::string_view FieldText(std::span<const uint8_t> image, int32_t offset, int32
 // Leading zeros are allowed. Any number of digits is safe: the value is not built past `max`.
 int32_t ParseNumberField(std::string_view text, int32_t max_digits, int32_t min, int32_t max);
 
-// One numeric entry of a dialog: its edit control (the program's first edit id + field index),
-// the characters its control accepts, and the values it accepts.
+// One numeric entry: the characters its edit control accepts, and the values it accepts.
 struct NumberField {
-  int32_t field_index;
   int32_t max_digits;
   int32_t min;
   int32_t max;

@@ -10,6 +10,7 @@
 
 #include "controls.h"
 #include "image_dialogs.h"
+#include "list_rows.h"
 #include "initial_items.h"
 #include "item_editor.h"
 #include "resource.h"
@@ -19,8 +20,14 @@ namespace {
 
 HWND ItemList(HWND dialog) { return GetDlgItem(dialog, IDC_ITEM_LIST); }
 
-std::span<const int32_t> Rows(const ItemSelection& selection) {
-  return {selection.rows, static_cast<size_t>(selection.count)};
+std::span<const int32_t> Rows(const ListSelection& selection) {
+  return {selection.rows.data(), static_cast<size_t>(selection.count)};
+}
+
+ListSelection CaptureItemSelection(HWND list) {
+  ListSelection selection;
+  CaptureListSelection(list, selection);
+  return selection;
 }
 
 void MarkDirty(int slot) { g_item_editor.images[slot].dirty = 1; }
@@ -41,13 +48,51 @@ void DeleteAndInsertItemRow(HWND list, int32_t item) {
   InsertItemRow(list, item);
 }
 
+// A change of item names: `write` gets the selected rows and changes the scenario image; then the
+// rows of the selected items (every row with `all_rows`) are rewritten, keeping the selection, the
+// caret and the top row, and the image is marked changed.
+template <typename Write>
+void RewriteItems(HWND dialog, bool all_rows, Write write) {
+  HWND list = ItemList(dialog);
+  const ListSelection selection = CaptureItemSelection(list);
+  SetRedraw(list, false);
+  write(Rows(selection));
+  if (all_rows) {
+    for (int32_t item = 0; item < ITEM_COUNT; ++item) DeleteAndInsertItemRow(list, item);
+  } else {
+    for (int32_t row : Rows(selection)) DeleteAndInsertItemRow(list, row);
+  }
+  RestoreItemSelection(list, selection);
+  SetRedraw(list, true);
+  MarkDirty(SCENARIO_SLOT);
+}
+
 // The frame of a field update whose value has been read and checked: write it into every selected
 // item and mark the field's image changed, even when no row is selected.
 template <typename Write>
 void WriteSelectedItems(HWND dialog, int slot, Write write) {
-  const ItemSelection selection = CaptureSelection(ItemList(dialog));
+  const ListSelection selection = CaptureItemSelection(ItemList(dialog));
   write(ImageBytes(slot), Rows(selection));
   MarkDirty(slot);
+}
+
+// A numeric field: the edit's text judged by `parse` (-1: refused, with a warning captioned by the
+// field's label), then written into every selected item.
+template <typename Write>
+void UpdateNumber(HWND dialog, int control, int32_t (*parse)(std::string_view), const char* warning,
+                  const char* label, Write write) {
+  const int32_t value = parse(ReadControlText(dialog, control));
+  if (value < 0) {
+    ShowWarning(dialog, warning, label);
+    return;
+  }
+  WriteSelectedItems(dialog, SCENARIO_SLOT, [&](auto image, auto rows) { write(image, rows, value); });
+}
+
+// A choice field: the combo box's current index, written into every selected item.
+void UpdateChoice(HWND dialog, int combo, void (*write)(std::span<uint8_t>, std::span<const int32_t>, int32_t)) {
+  const int32_t choice = CurrentChoice(dialog, combo);
+  WriteSelectedItems(dialog, SCENARIO_SLOT, [&](auto image, auto rows) { write(image, rows, choice); });
 }
 
 // Moves the caret to the current item and the top row back, after rows were (de)selected.
@@ -59,25 +104,11 @@ void KeepCaretAndTopRow(HWND list, LRESULT top_row) {
 }  // namespace
 
 void InsertItemRow(HWND list, int32_t item) {
-  const ItemNameText name = ReadItemName(ImageBytes(SCENARIO_SLOT), item);
-  SendMessageA(list, LB_INSERTSTRING, item, reinterpret_cast<LPARAM>(name.text));
+  InsertTextRow(list, LB_INSERTSTRING, item, ReadItemName(ImageBytes(SCENARIO_SLOT), item).text);
 }
 
-ItemSelection CaptureSelection(HWND list) {
-  ItemSelection selection{};
-  const LRESULT count = SendMessageA(list, LB_GETSELCOUNT, 0, 0);
-  const LRESULT top_row = SendMessageA(list, LB_GETTOPINDEX, 0, 0);
-  selection.top_row = top_row > 0 ? static_cast<int32_t>(top_row) : 0;
-  if (count > 0) {
-    const LRESULT got = SendMessageA(list, LB_GETSELITEMS, std::min<LRESULT>(count, ITEM_COUNT),
-                                     reinterpret_cast<LPARAM>(selection.rows));
-    selection.count = got > 0 ? static_cast<int32_t>(got) : 0;
-  }
-  return selection;
-}
-
-void RestoreSelection(HWND list, const ItemSelection& selection) {
-  for (int32_t row : Rows(selection)) SendMessageA(list, LB_SETSEL, TRUE, row);
+void RestoreItemSelection(HWND list, const ListSelection& selection) {
+  SelectListRows(list, Rows(selection), selection.top_row);
   KeepCaretAndTopRow(list, selection.top_row);
 }
 
@@ -118,14 +149,9 @@ void SelectAllItems(HWND dialog) {
 
 void InvertItemSelection(HWND dialog) {
   HWND list = ItemList(dialog);
-  SetRedraw(list, false);
   const LRESULT top_row = SendMessageA(list, LB_GETTOPINDEX, 0, 0);
-  for (int32_t row = 0; row < ITEM_COUNT; ++row) {
-    const bool selected = SendMessageA(list, LB_GETSEL, row, 0) != 0;
-    SendMessageA(list, LB_SETSEL, selected ? FALSE : TRUE, row);
-  }
+  InvertListSelection(list, ITEM_COUNT);
   KeepCaretAndTopRow(list, top_row);
-  SetRedraw(list, true);
 }
 
 // The edit is read whole and cut to the whole characters that fit the field: under Wine its limit
@@ -137,56 +163,31 @@ void UpdateItemName(HWND dialog) {
     ShowWarning(dialog, "名前を入力して下さい。", "名前");
     return;
   }
-  HWND list = ItemList(dialog);
-  const ItemSelection selection = CaptureSelection(list);
-  SetRedraw(list, false);
-  WriteItemName(ImageBytes(SCENARIO_SLOT), Rows(selection), name);
-  for (int32_t row : Rows(selection)) DeleteAndInsertItemRow(list, row);
-  RestoreSelection(list, selection);
-  SetRedraw(list, true);
-  MarkDirty(SCENARIO_SLOT);
+  RewriteItems(dialog, false, [&](std::span<const int32_t> rows) { WriteItemName(ImageBytes(SCENARIO_SLOT), rows, name); });
 }
 
-void UpdateItemType(HWND dialog) {
-  const int32_t choice = CurrentChoice(dialog, IDC_ITEM_TYPE);
-  WriteSelectedItems(dialog, SCENARIO_SLOT, [&](auto image, auto rows) { WriteItemType(image, rows, choice); });
-}
+void UpdateItemType(HWND dialog) { UpdateChoice(dialog, IDC_ITEM_TYPE, WriteItemType); }
 
-void UpdateItemImage(HWND dialog) {
-  const int32_t choice = CurrentChoice(dialog, IDC_ITEM_IMAGE);
-  WriteSelectedItems(dialog, SCENARIO_SLOT, [&](auto image, auto rows) { WriteItemImage(image, rows, choice); });
-}
+void UpdateItemImage(HWND dialog) { UpdateChoice(dialog, IDC_ITEM_IMAGE, WriteItemImage); }
 
 void UpdateItemPrice(HWND dialog) {
-  const int32_t price = ParseItemPrice(ReadControlText(dialog, IDC_ITEM_PRICE));
-  if (price < 0) {
-    ShowWarning(dialog, "0 から 12750 までの 50 で割り切れる数値を入力して下さい。", "売値");
-    return;
-  }
-  WriteSelectedItems(dialog, SCENARIO_SLOT, [&](auto image, auto rows) { WriteItemPrice(image, rows, price); });
+  UpdateNumber(dialog, IDC_ITEM_PRICE, ParseItemPrice, "0 から 12750 までの 50 で割り切れる数値を入力して下さい。",
+               "売値", WriteItemPrice);
 }
 
 void UpdateItemIncrease(HWND dialog) {
-  const int32_t increase = ParseItemIncrease(ReadControlText(dialog, IDC_ITEM_INCREASE));
-  if (increase < 0) {
-    ShowWarning(dialog, "0 から 99 までの数値を入力して下さい。", "増加値");
-    return;
-  }
-  WriteSelectedItems(dialog, SCENARIO_SLOT,
-                     [&](auto image, auto rows) { WriteItemIncrease(image, rows, increase); });
+  UpdateNumber(dialog, IDC_ITEM_INCREASE, ParseItemIncrease, "0 から 99 までの数値を入力して下さい。", "増加値",
+               WriteItemIncrease);
 }
 
-void UpdateItemSkill(HWND dialog) {
-  const int32_t choice = CurrentChoice(dialog, IDC_ITEM_SKILL);
-  WriteSelectedItems(dialog, SCENARIO_SLOT, [&](auto image, auto rows) { WriteItemSkill(image, rows, choice); });
-}
+void UpdateItemSkill(HWND dialog) { UpdateChoice(dialog, IDC_ITEM_SKILL, WriteItemSkill); }
 
 // Only while a save file is open. With no current entry in the owner list there is no owner to
 // write: nothing is written and the save image is not marked changed, as with a refused input.
 void UpdateItemOwner(HWND dialog) {
   if (!IsImageOpen(g_item_editor.images[SAVE_SLOT])) return;
   const int32_t choice = CurrentChoice(dialog, IDC_ITEM_OWNER);
-  const ItemSelection selection = CaptureSelection(ItemList(dialog));
+  const ListSelection selection = CaptureItemSelection(ItemList(dialog));
   if (WriteItemOwner(ImageBytes(SAVE_SLOT), Rows(selection), choice, g_item_editor.roster)) {
     MarkDirty(SAVE_SLOT);
   }
@@ -209,13 +210,6 @@ void InitializeItems(HWND dialog) {
                   MB_YESNO | MB_ICONQUESTION) != IDYES) {
     return;
   }
-  HWND list = ItemList(dialog);
-  const ItemSelection selection = CaptureSelection(list);
-  SetRedraw(list, false);
-  ApplyInitialItemTable(ImageBytes(SCENARIO_SLOT));
-  for (int32_t item = 0; item < ITEM_COUNT; ++item) DeleteAndInsertItemRow(list, item);
-  RestoreSelection(list, selection);
-  SetRedraw(list, true);
+  RewriteItems(dialog, true, [](std::span<const int32_t>) { ApplyInitialItemTable(ImageBytes(SCENARIO_SLOT)); });
   ShowCurrentItem(dialog);
-  MarkDirty(SCENARIO_SLOT);
 }

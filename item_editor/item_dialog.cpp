@@ -61,46 +61,32 @@ void ResetImages() {
   save = {"", SAVE_FILE_LENGTH, g_save_bytes, 0};
 }
 
-void FillChoiceList(HWND dialog, int control, std::span<const char* const> texts) {
-  HWND combo = GetDlgItem(dialog, control);
-  SetRedraw(combo, false);
-  for (size_t i = 0; i < texts.size(); ++i) {
-    SendMessageA(combo, CB_INSERTSTRING, i, reinterpret_cast<LPARAM>(texts[i]));
-  }
-  SetRedraw(combo, true);
-}
-
-// Text limits of the edits, in characters (the handlers cut what they read to whole bytes).
-struct TextLimit {
-  int control;
-  int characters;
-};
-const TextLimit TEXT_LIMITS[] = {{IDC_ITEM_NAME, ITEM_NAME_WIDTH - 1},
+// The most characters the edits take (the handlers cut what they read to whole bytes).
+const EditLimit EDIT_LIMITS[] = {{IDC_ITEM_NAME, ITEM_NAME_WIDTH - 1},
                                  {IDC_ITEM_PRICE, PRICE_DIGITS},
                                  {IDC_ITEM_INCREASE, INCREASE_DIGITS}};
 
-// WM_INITDIALOG. When the scenario file cannot be read the failure has been shown; the dialog
-// stays hidden and CreateItemDialog destroys it.
-BOOL StartItemEditor(HWND dialog) {
+// WM_INITDIALOG, told where to say how start-up ended. When the scenario file cannot be read the
+// failure has been shown; the dialog stays hidden and CreateItemDialog destroys it.
+BOOL StartItemEditor(HWND dialog, ItemEditorStart& start) {
   ResetImages();
   g_item_editor.current_item = 0;
   if (!LocateScenarioFile(dialog) || !LoadDataImage(dialog, SCENARIO_SLOT)) {
-    g_item_editor.scenario_unreadable = true;
+    start = ItemEditorStart::ScenarioUnreadable;
     return FALSE;
   }
+  start = ItemEditorStart::Running;
   HWND list = GetDlgItem(dialog, IDC_ITEM_LIST);
   SetRedraw(list, false);
   for (int32_t item = 0; item < ITEM_COUNT; ++item) InsertItemRow(list, item);
   SetRedraw(list, true);
   SendMessageA(list, LB_SETSEL, TRUE, 0);
 
-  FillChoiceList(dialog, IDC_ITEM_TYPE, ITEM_TYPE_TEXTS);
-  FillChoiceList(dialog, IDC_ITEM_IMAGE, ITEM_IMAGE_TEXTS);
-  FillChoiceList(dialog, IDC_ITEM_SKILL, ITEM_SKILL_TEXTS);
-  for (const TextLimit& limit : TEXT_LIMITS) {
-    SendDlgItemMessageA(dialog, limit.control, EM_LIMITTEXT, limit.characters, 0);
-  }
-  g_item_editor.previous_owner_proc = SubclassControl(GetDlgItem(dialog, IDC_ITEM_OWNER), OwnerComboProc);
+  FillComboBox(dialog, IDC_ITEM_TYPE, ITEM_TYPE_TEXTS);
+  FillComboBox(dialog, IDC_ITEM_IMAGE, ITEM_IMAGE_TEXTS);
+  FillComboBox(dialog, IDC_ITEM_SKILL, ITEM_SKILL_TEXTS);
+  LimitEdits(dialog, EDIT_LIMITS);
+  BindKanaJump(GetDlgItem(dialog, IDC_ITEM_OWNER), g_item_editor.owner_jump);
   ShowCurrentItem(dialog);  // no owner: no save file is open yet
   ShowWindow(dialog, SW_SHOW);
   return TRUE;
@@ -134,33 +120,27 @@ BOOL RunItemCommand(HWND dialog, int id, int code) {
   }
 }
 
-// Asks about the scenario file, then the save file; the program ends only when neither store
-// failed. The dialog is not destroyed before the message loop ends.
-void CloseItemEditor(HWND dialog) {
-  if (AskSaveChanges(dialog, SCENARIO_SLOT) == 0) return;
-  if (AskSaveChanges(dialog, SAVE_SLOT) == 0) return;
-  PostQuitMessage(0);
-}
-
 }  // namespace
 
 ItemEditorState g_item_editor = {
     {{"", SCENARIO_FILE_LENGTH, g_scenario_bytes, 0}, {"", SAVE_FILE_LENGTH, g_save_bytes, 0}},
-    0, {}, {}, nullptr, false};
+    0, {}, {}, {nullptr, JumpOwnerList}};
 
-HWND CreateItemDialog(HINSTANCE instance) {
-  g_item_editor.scenario_unreadable = false;
-  HWND dialog = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_DIALOG1), nullptr, ItemDialogProc, 0);
-  if (dialog != nullptr && g_item_editor.scenario_unreadable) {
+HWND CreateItemDialog(HINSTANCE instance, ItemEditorStart* start) {
+  ItemEditorStart started = ItemEditorStart::NoWindow;
+  HWND dialog = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_DIALOG1), nullptr, ItemDialogProc,
+                                   reinterpret_cast<LPARAM>(&started));
+  if (dialog != nullptr && started != ItemEditorStart::Running) {
     DestroyWindow(dialog);
-    return nullptr;
+    dialog = nullptr;
   }
+  if (start != nullptr) *start = dialog != nullptr ? ItemEditorStart::Running : started;
   return dialog;
 }
 
-INT_PTR CALLBACK ItemDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
+INT_PTR CALLBACK ItemDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_INITDIALOG: return StartItemEditor(dialog);
+    case WM_INITDIALOG: return StartItemEditor(dialog, *reinterpret_cast<ItemEditorStart*>(lparam));
     case WM_COMMAND: return RunItemCommand(dialog, LOWORD(wparam), HIWORD(wparam));
     case WM_CLOSE: CloseItemEditor(dialog); return TRUE;
     default: return FALSE;
@@ -169,13 +149,10 @@ INT_PTR CALLBACK ItemDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM
 
 // A kana key released over the owner list jumps to the next block of officers with that initial
 // and makes the found officer the current choice; the item's owner changes only by its update
-// button. Any other key release goes on to the combo box.
-LRESULT CALLBACK OwnerComboProc(HWND combo, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_KEYUP) {
-    const OfficerRoster& roster = g_item_editor.roster;
-    ComboBoxKanaJump jump(combo, g_item_editor.images[SAVE_SLOT],
-                          std::span<const OfficerId>(roster.ids.data(), static_cast<size_t>(roster.count)));
-    if (KanaJump(jump, wparam)) return 0;
-  }
-  return CallWindowProcA(g_item_editor.previous_owner_proc, combo, message, wparam, lparam);
+// button.
+bool JumpOwnerList(HWND combo, WPARAM key) {
+  const OfficerRoster& roster = g_item_editor.roster;
+  ComboBoxKanaJump jump(combo, g_item_editor.images[SAVE_SLOT],
+                        std::span<const OfficerId>(roster.ids.data(), static_cast<size_t>(roster.count)));
+  return KanaJump(jump, key);
 }

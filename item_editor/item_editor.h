@@ -8,6 +8,8 @@
 
 #include "data_image.h"
 #include "item_table.h"
+#include "kana_binding.h"
+#include "list_rows.h"
 #include "roster.h"
 
 // The two data images, by slot number.
@@ -20,8 +22,7 @@ struct ItemEditorState {
   int32_t current_item;                 // the item the field controls show: the item list's caret row
   OfficerRoster roster;                 // the owner list's officers, rebuilt on every successful open
   RosterPositionMap roster_positions;   // officer id -> owner list row, for the officers of `roster`
-  WNDPROC previous_owner_proc;          // combo box 1019's own procedure, behind OwnerComboProc
-  bool scenario_unreadable;             // start-up could not read the scenario file (already reported)
+  KanaJumpBinding owner_jump;           // combo box 1019's own procedure, behind the kana quick-jump
 };
 extern ItemEditorState g_item_editor;
 
@@ -30,13 +31,19 @@ inline std::span<uint8_t> ImageBytes(int slot) {
   return {image.data, static_cast<size_t>(image.length)};
 }
 
+// How start-up ended.
+enum class ItemEditorStart {
+  Running,             // the dialog is shown
+  NoWindow,            // the dialog could not be made; nothing has been shown
+  ScenarioUnreadable,  // the scenario file could not be read: shown, and the dialog destroyed
+};
+
 // Creates the modeless dialog IDD_DIALOG1; start-up (WM_INITDIALOG) runs inside. nullptr when no
-// dialog is running: either the window could not be made, or the scenario file could not be read,
-// in which case g_item_editor.scenario_unreadable is set, the failure has been shown, and the
-// dialog has been destroyed without ever being shown.
-HWND CreateItemDialog(HINSTANCE instance);
+// dialog is running, with the reason in `start` when it is given.
+HWND CreateItemDialog(HINSTANCE instance, ItemEditorStart* start = nullptr);
 INT_PTR CALLBACK ItemDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
-LRESULT CALLBACK OwnerComboProc(HWND combo, UINT message, WPARAM wparam, LPARAM lparam);
+// The kana quick-jump over the owner list's officers; true when the key moved the list.
+bool JumpOwnerList(HWND combo, WPARAM key);
 
 // The image operations in this program's form and wording, by slot.
 int LoadDataImage(HWND dialog, int slot);
@@ -49,16 +56,10 @@ void SaveSaveFileAs(HWND dialog);
 void OverwriteSaveFile(HWND dialog);
 void CloseSaveFile(HWND dialog);
 void OverwriteScenarioFile(HWND dialog);
+void CloseItemEditor(HWND dialog);
 
-// The item list's selection: its selected rows in ascending order, and its top row.
-struct ItemSelection {
-  int32_t rows[ITEM_COUNT];
-  int32_t count;
-  int32_t top_row;
-};
-ItemSelection CaptureSelection(HWND list);
-// Selects the rows again, puts the caret on the current item and the top row back.
-void RestoreSelection(HWND list, const ItemSelection& selection);
+// Selects the rows of `selection` again, puts the caret on the current item and the top row back.
+void RestoreItemSelection(HWND list, const ListSelection& selection);
 
 // Inserts the row of `item` at its place in the item list: its name as stored, up to the NUL.
 void InsertItemRow(HWND list, int32_t item);

@@ -5,10 +5,11 @@
 #include "message_loop.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  HWND dialog = CreateItemDialog(instance);
+  ItemEditorStart start = ItemEditorStart::NoWindow;
+  HWND dialog = CreateItemDialog(instance, &start);
   if (dialog == nullptr) {
     // An unreadable scenario file has been reported by the start-up itself; the program just ends.
-    if (!g_item_editor.scenario_unreadable) ReportNoWindow();
+    if (start == ItemEditorStart::NoWindow) ReportNoWindow();
     return 0;
   }
   return RunDialogMessageLoop(dialog);

@@ -8,7 +8,7 @@
 #define IDC_STATIC (-1)
 #endif
 
-// Item list. The edits are numbered from IDC_ITEM_NAME: a number field's index counts from there.
+// Item list and the edits beside it.
 #define IDC_ITEM_LIST 1000
 #define IDC_ITEM_NAME 1001
 #define IDC_ITEM_PRICE 1002

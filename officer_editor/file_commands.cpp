@@ -1,59 +1,35 @@
-// Quillmere's File menu: open, save as, overwrite and close the save file.
+// Quillmere's File menu over its one image, the save file.
 #include <windows.h>
 
-#include "image_dialogs.h"
+#include "file_commands.h"
 #include "officer_editor.h"
 #include "resource.h"
 
-int LoadDataImage(HWND dialog) {
-  return LoadImageReporting(dialog, g_officer_editor.save, OFFICER_EDITOR_MESSAGES);
-}
-int StoreDataImage(HWND dialog) {
-  return StoreImageReporting(dialog, g_officer_editor.save, OFFICER_EDITOR_MESSAGES);
-}
-int AskSaveChanges(HWND dialog) {
-  return AskSaveChangesReporting(dialog, g_officer_editor.save, OFFICER_EDITOR_MESSAGES);
-}
+namespace {
 
-// Opening replaces whatever file was open; a failed load leaves no file open and the list empty.
-void OpenSaveFile(HWND dialog) {
-  if (AskSaveChanges(dialog) == 0) return;
-  char path[PATH_CAPACITY];
-  if (!ChooseOpenFile(dialog, path)) return;
-  DataFileImage& save = g_officer_editor.save;
-  SetImagePath(save, path);
-  SendDlgItemMessageA(dialog, IDC_OFFICER_LIST, LB_RESETCONTENT, 0, 0);
-  if (!LoadDataImage(dialog)) {
-    // No file is open now; changes the user declined to save belong to no file any more.
-    ClearImagePath(save);
-    save.dirty = 0;
-    return;
-  }
+void ClearOfficerList(HWND dialog) { SendDlgItemMessageA(dialog, IDC_OFFICER_LIST, LB_RESETCONTENT, 0, 0); }
+
+void ShowLoadedSave(HWND dialog) {
+  const DataFileImage& save = g_officer_editor.save;
   BuildOfficerRoster({save.data, static_cast<size_t>(save.length)}, g_officer_editor.roster);
   RefreshOfficerList(dialog, SORT_BY_ID);
 }
 
-// The new path stays even when the store fails, so the next overwrite tries it again.
-void SaveSaveFileAs(HWND dialog) {
-  DataFileImage& save = g_officer_editor.save;
-  if (!IsImageOpen(save)) return;
-  char path[PATH_CAPACITY];
-  if (!ChooseSaveFile(dialog, path)) return;
-  SetImagePath(save, path);
-  StoreDataImage(dialog);
-}
+const ImageDocument SAVE_DOCUMENT = {&g_officer_editor.save, &OFFICER_EDITOR_MESSAGES, ClearOfficerList,
+                                     ShowLoadedSave};
 
-void OverwriteSaveFile(HWND dialog) {
-  if (!IsImageOpen(g_officer_editor.save)) return;
-  StoreDataImage(dialog);
-}
+}  // namespace
 
-// Answering No drops the unsaved changes; a failed store keeps the file open and dirty.
-void CloseSaveFile(HWND dialog) {
-  DataFileImage& save = g_officer_editor.save;
-  if (!IsImageOpen(save)) return;
-  if (AskSaveChanges(dialog) == 0) return;
-  SendDlgItemMessageA(dialog, IDC_OFFICER_LIST, LB_RESETCONTENT, 0, 0);
-  save.dirty = 0;
-  ClearImagePath(save);
+int LoadDataImage(HWND dialog) { return LoadDocument(dialog, SAVE_DOCUMENT); }
+int StoreDataImage(HWND dialog) { return StoreDocument(dialog, SAVE_DOCUMENT); }
+int AskSaveChanges(HWND dialog) { return AskToSaveDocument(dialog, SAVE_DOCUMENT); }
+
+void OpenSaveFile(HWND dialog) { OpenDocument(dialog, SAVE_DOCUMENT); }
+void SaveSaveFileAs(HWND dialog) { SaveDocumentAs(dialog, SAVE_DOCUMENT); }
+void OverwriteSaveFile(HWND dialog) { OverwriteDocument(dialog, SAVE_DOCUMENT); }
+void CloseSaveFile(HWND dialog) { CloseDocument(dialog, SAVE_DOCUMENT); }
+
+void CloseOfficerEditor(HWND dialog) {
+  const ImageDocument* const documents[] = {&SAVE_DOCUMENT};
+  CloseProgram(dialog, documents);
 }

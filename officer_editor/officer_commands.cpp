@@ -25,13 +25,9 @@ bool FileOpen() { return IsImageOpen(g_officer_editor.save); }
 void MarkChanged() { g_officer_editor.save.dirty = 1; }
 
 // The selected officers, in ascending row order.
-struct SelectedOfficers {
-  OfficerSelection selection;
-  std::span<const OfficerId> ids() const { return {selection.ids.data(), static_cast<size_t>(selection.count)}; }
-};
-
-void ReadSelection(HWND dialog, SelectedOfficers& selected) {
-  CaptureOfficerSelection(GetDlgItem(dialog, IDC_OFFICER_LIST), selected.selection);
+std::span<const OfficerId> ReadSelection(HWND dialog, OfficerSelection& selection) {
+  CaptureOfficerSelection(GetDlgItem(dialog, IDC_OFFICER_LIST), selection);
+  return {selection.ids.data(), static_cast<size_t>(selection.count)};
 }
 
 // The text of a name edit, cut to the whole characters that fit the field: under Wine the edit's
@@ -41,63 +37,62 @@ std::string ReadTextInput(HWND dialog, int control, size_t limit) {
 }
 
 // The value of a numeric entry, or -1 when it is not acceptable.
-int32_t ReadNumberField(HWND dialog, const NumberField& field) {
-  return ParseNumberField(ReadControlText(dialog, IDC_FAMILY_NAME + field.field_index), field);
+int32_t ReadNumberField(HWND dialog, int control, const NumberField& field) {
+  return ParseNumberField(ReadControlText(dialog, control), field);
 }
 
 int ChoiceOf(HWND dialog, int combo) {
   return static_cast<int>(SendDlgItemMessageA(dialog, combo, CB_GETCURSEL, 0, 0));
 }
 
-// Family and given name also rebuild full_name and rewrite the officers' rows in place, keeping
-// the selection and the top row.
-void SetNamePart(HWND dialog, int control, const char* warning, EditFunction write) {
-  if (!FileOpen()) return;
-  std::string text = ReadTextInput(dialog, control, NAME_TEXT_LIMIT);
-  if (text.empty()) {
-    ShowWarning(dialog, warning);
-    return;
-  }
-  static SelectedOfficers selected;
-  ReadSelection(dialog, selected);
-  HWND list = GetDlgItem(dialog, IDC_OFFICER_LIST);
-  const OfficerSelection& selection = selected.selection;
-  SetRedraw(list, false);
-  write(SaveBytes(), selected.ids(), text);
-  for (int32_t i = 0; i < selection.count; ++i) {
-    SendMessageA(list, LB_DELETESTRING, selection.rows[i], 0);
-    InsertOfficerRow(list, selection.rows[i], selection.ids[i]);
-  }
-  RestoreOfficerSelection(list, selection.ids.data(), selection.count, selection.top_row);
-  SetRedraw(list, true);
-  MarkChanged();
-}
-
-void SetTextField(HWND dialog, int control, size_t limit, const char* warning, EditFunction write) {
+// A text command. Family and given name also rebuild full_name (`rewrite_rows`): their officers'
+// rows are rewritten in place, keeping the selection and the top row.
+void SetTextField(HWND dialog, int control, size_t limit, const char* warning, EditFunction write,
+                  bool rewrite_rows = false) {
   if (!FileOpen()) return;
   std::string text = ReadTextInput(dialog, control, limit);
   if (text.empty()) {
     ShowWarning(dialog, warning);
     return;
   }
-  static SelectedOfficers selected;
-  ReadSelection(dialog, selected);
-  write(SaveBytes(), selected.ids(), text);
+  OfficerSelection selection;
+  std::span<const OfficerId> ids = ReadSelection(dialog, selection);
+  HWND list = GetDlgItem(dialog, IDC_OFFICER_LIST);
+  if (rewrite_rows) SetRedraw(list, false);
+  write(SaveBytes(), ids, text);
+  if (rewrite_rows) {
+    for (int32_t i = 0; i < selection.count; ++i) {
+      const int32_t row = selection.list.rows[static_cast<size_t>(i)];
+      SendMessageA(list, LB_DELETESTRING, row, 0);
+      InsertOfficerRow(list, row, ids[static_cast<size_t>(i)]);
+    }
+    RestoreOfficerSelection(list, selection);
+    SetRedraw(list, true);
+  }
   MarkChanged();
 }
 
 // A numeric command: the entry's value, checked, goes to `write` with the selected officers.
 template <typename Write>
-void SetNumber(HWND dialog, const NumberField& field, const char* warning, Write write) {
+void SetNumber(HWND dialog, int control, const NumberField& field, const char* warning, Write write);
+
+// The plain numeric commands: one value into one field of every selected officer.
+void SetNumber(HWND dialog, int control, const NumberField& field, const char* warning,
+               void (*write)(std::span<uint8_t>, std::span<const OfficerId>, int32_t)) {
+  SetNumber<>(dialog, control, field, warning,
+              [write](std::span<const OfficerId> ids, int32_t value) { write(SaveBytes(), ids, value); });
+}
+
+template <typename Write>
+void SetNumber(HWND dialog, int control, const NumberField& field, const char* warning, Write write) {
   if (!FileOpen()) return;
-  int32_t value = ReadNumberField(dialog, field);
+  int32_t value = ReadNumberField(dialog, control, field);
   if (value < 0) {
     ShowWarning(dialog, warning);
     return;
   }
-  static SelectedOfficers selected;
-  ReadSelection(dialog, selected);
-  write(selected.ids(), value);
+  OfficerSelection selection;
+  write(ReadSelection(dialog, selection), value);
   MarkChanged();
 }
 
@@ -105,17 +100,16 @@ void SetNumber(HWND dialog, const NumberField& field, const char* warning, Write
 template <typename Write>
 void SetChoices(HWND dialog, Write write) {
   if (!FileOpen()) return;
-  static SelectedOfficers selected;
-  ReadSelection(dialog, selected);
-  write(selected.ids());
+  OfficerSelection selection;
+  write(ReadSelection(dialog, selection));
   MarkChanged();
 }
 
 }  // namespace
 
-void SetFamilyName(HWND dialog) { SetNamePart(dialog, IDC_FAMILY_NAME, "姓を入力して下さい。", WriteFamilyName); }
+void SetFamilyName(HWND dialog) { SetTextField(dialog, IDC_FAMILY_NAME, NAME_TEXT_LIMIT, "姓を入力して下さい。", WriteFamilyName, true); }
 
-void SetGivenName(HWND dialog) { SetNamePart(dialog, IDC_GIVEN_NAME, "名を入力して下さい。", WriteGivenName); }
+void SetGivenName(HWND dialog) { SetTextField(dialog, IDC_GIVEN_NAME, NAME_TEXT_LIMIT, "名を入力して下さい。", WriteGivenName, true); }
 
 void SetCourtesyName(HWND dialog) {
   SetTextField(dialog, IDC_COURTESY_NAME, NAME_TEXT_LIMIT, "字を入力して下さい。", WriteCourtesyName);
@@ -127,30 +121,27 @@ void SetReading(HWND dialog) {
 }
 
 void SetFaceNumber(HWND dialog) {
-  SetNumber(dialog, FACE_NUMBER_INPUT, "0 から 845 までの数値を入力して下さい。",
-            [](std::span<const OfficerId> ids, int32_t face) { WriteFaceNumber(SaveBytes(), ids, face); });
+  SetNumber(dialog, IDC_FACE_NUMBER, FACE_NUMBER_INPUT, "0 から 845 までの数値を入力して下さい。", WriteFaceNumber);
 }
 
 // With "禁老化" checked an officer is changed only when the new year makes them younger.
 void SetBirthYear(HWND dialog) {
   bool no_aging = IsDlgButtonChecked(dialog, IDC_NO_AGING) != 0;
-  SetNumber(dialog, BIRTH_YEAR_INPUT, "100 から 355 までの数値を入力して下さい。",
+  SetNumber(dialog, IDC_BIRTH_YEAR, BIRTH_YEAR_INPUT, "100 から 355 までの数値を入力して下さい。",
             [no_aging](std::span<const OfficerId> ids, int32_t year) { WriteBirthYear(SaveBytes(), ids, year, no_aging); });
 }
 
 void SetLifeSpan(HWND dialog) {
-  SetNumber(dialog, LIFE_SPAN_INPUT, "0 から 7 までの数値を入力して下さい。",
-            [](std::span<const OfficerId> ids, int32_t span) { WriteLifeSpan(SaveBytes(), ids, span); });
+  SetNumber(dialog, IDC_LIFE_SPAN, LIFE_SPAN_INPUT, "0 から 7 までの数値を入力して下さい。", WriteLifeSpan);
 }
 
 void SetLoyalty(HWND dialog) {
-  SetNumber(dialog, LOYALTY_INPUT, "0 から 100 までの数値を入力して下さい。",
-            [](std::span<const OfficerId> ids, int32_t loyalty) { WriteLoyalty(SaveBytes(), ids, loyalty); });
+  SetNumber(dialog, IDC_LOYALTY, LOYALTY_INPUT, "0 から 100 までの数値を入力して下さい。", WriteLoyalty);
 }
 
 void SetAbility(HWND dialog) {
   int ability = ChoiceOf(dialog, IDC_ABILITY);
-  SetNumber(dialog, ABILITY_INPUT, "0 から 100 までの数値を入力して下さい。",
+  SetNumber(dialog, IDC_ABILITY_VALUE, ABILITY_INPUT, "0 から 100 までの数値を入力して下さい。",
             [ability](std::span<const OfficerId> ids, int32_t value) { WriteAbility(SaveBytes(), ids, ability, value); });
 }
 

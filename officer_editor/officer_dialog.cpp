@@ -22,40 +22,26 @@ const char* const TACTIC_RANK_CHOICES[] = {"未", "初", "弐", "参", "四", "�
 
 struct ChoiceList {
   int control;
-  const char* const* texts;
-  int count;
+  std::span<const char* const> texts;
 };
-template <size_t N>
-constexpr ChoiceList Choices(int control, const char* const (&texts)[N]) {
-  return {control, texts, static_cast<int>(N)};
-}
-const ChoiceList CHOICE_LISTS[] = {
-    Choices(IDC_ABILITY, ABILITY_CHOICES), Choices(IDC_SKILL, SKILL_CHOICES),
-    Choices(IDC_SKILL_STATE, SKILL_STATE_CHOICES), Choices(IDC_TACTIC, TACTIC_CHOICES),
-    Choices(IDC_TACTIC_RANK, TACTIC_RANK_CHOICES)};
+const ChoiceList CHOICE_LISTS[] = {{IDC_ABILITY, ABILITY_CHOICES},         {IDC_SKILL, SKILL_CHOICES},
+                                   {IDC_SKILL_STATE, SKILL_STATE_CHOICES}, {IDC_TACTIC, TACTIC_CHOICES},
+                                   {IDC_TACTIC_RANK, TACTIC_RANK_CHOICES}};
 
-// Text limits in bytes of code page 932.
-struct TextLimit {
-  int control;
-  int bytes;
-};
-const TextLimit TEXT_LIMITS[] = {
+// The longest texts the edits take: bytes of code page 932 for the names, digits for the numbers.
+const EditLimit EDIT_LIMITS[] = {
     {IDC_FAMILY_NAME, 4}, {IDC_GIVEN_NAME, 4}, {IDC_COURTESY_NAME, 4}, {IDC_READING, 10},
     {IDC_FACE_NUMBER, 3}, {IDC_BIRTH_YEAR, 3}, {IDC_LIFE_SPAN, 1},     {IDC_LOYALTY, 3},
     {IDC_ABILITY_VALUE, 3}};
 
 BOOL InitOfficerDialog(HWND dialog) {
-  for (const TextLimit& limit : TEXT_LIMITS) {
-    SendDlgItemMessageA(dialog, limit.control, EM_LIMITTEXT, limit.bytes, 0);
-  }
+  LimitEdits(dialog, EDIT_LIMITS);
   for (const ChoiceList& list : CHOICE_LISTS) {
-    for (int i = 0; i < list.count; ++i) {
-      SendDlgItemMessageA(dialog, list.control, CB_INSERTSTRING, i, reinterpret_cast<LPARAM>(list.texts[i]));
-    }
+    FillComboBox(dialog, list.control, list.texts);
+    SendDlgItemMessageA(dialog, list.control, CB_SETCURSEL, 0, 0);
   }
-  for (const ChoiceList& list : CHOICE_LISTS) SendDlgItemMessageA(dialog, list.control, CB_SETCURSEL, 0, 0);
   SendDlgItemMessageA(dialog, IDC_NO_AGING, BM_SETCHECK, BST_CHECKED, 0);
-  g_officer_editor.previous_list_proc = SubclassControl(GetDlgItem(dialog, IDC_OFFICER_LIST), OfficerListProc);
+  BindKanaJump(GetDlgItem(dialog, IDC_OFFICER_LIST), g_officer_editor.list_jump);
   ShowWindow(dialog, SW_SHOW);
   return TRUE;
 }
@@ -87,15 +73,9 @@ BOOL RunOfficerCommand(HWND dialog, int id) {
   }
 }
 
-// Closing asks about unsaved changes; the program ends only when that did not fail. The dialog is
-// not destroyed before the message loop ends.
-void CloseOfficerEditor(HWND dialog) {
-  if (AskSaveChanges(dialog) != 0) PostQuitMessage(0);
-}
-
 }  // namespace
 
-OfficerEditorState g_officer_editor = {{"", SAVE_FILE_LENGTH, g_save_bytes, 0}, {}, {}, nullptr};
+OfficerEditorState g_officer_editor = {{"", SAVE_FILE_LENGTH, g_save_bytes, 0}, {}, {}, {nullptr, JumpOfficerList}};
 
 HWND CreateOfficerDialog(HINSTANCE instance) {
   return CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_DIALOG1), nullptr, OfficerDialogProc, 0);
@@ -108,15 +88,4 @@ INT_PTR CALLBACK OfficerDialogProc(HWND dialog, UINT message, WPARAM wparam, LPA
     case WM_CLOSE: CloseOfficerEditor(dialog); return TRUE;
     default: return FALSE;
   }
-}
-
-// A kana key released over the list jumps to the next block of officers whose reading starts with
-// that kana; the key release is consumed only when the list moved.
-LRESULT CALLBACK OfficerListProc(HWND list, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_KEYUP) {
-    const OfficerEditorState& state = g_officer_editor;
-    ListBoxKanaJump jump(list, state.save, std::span(state.order.data(), static_cast<size_t>(state.roster.count)));
-    if (KanaJump(jump, wparam)) return 0;
-  }
-  return CallWindowProcA(g_officer_editor.previous_list_proc, list, message, wparam, lparam);
 }

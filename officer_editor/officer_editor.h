@@ -7,6 +7,8 @@
 
 #include "data_image.h"
 #include "display_order.h"
+#include "kana_binding.h"
+#include "list_rows.h"
 #include "roster.h"
 
 // Everything the program keeps for its whole life.
@@ -14,36 +16,37 @@ struct OfficerEditorState {
   DataFileImage save;          // the save image; its path is empty while no save file is open
   OfficerRoster roster;        // rebuilt on every successful open
   DisplayOrder order;          // list row -> officer; a permutation of the roster
-  WNDPROC previous_list_proc;  // list box 1000's own procedure, behind OfficerListProc
+  KanaJumpBinding list_jump;   // list box 1000's own procedure, behind the kana quick-jump
 };
 extern OfficerEditorState g_officer_editor;
 
 // Creates the modeless dialog IDD_DIALOG1 (WM_INITDIALOG runs inside); nullptr on failure.
 HWND CreateOfficerDialog(HINSTANCE instance);
 INT_PTR CALLBACK OfficerDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
-LRESULT CALLBACK OfficerListProc(HWND list, UINT message, WPARAM wparam, LPARAM lparam);
 
 // The save image operations in this program's form and wording.
 int LoadDataImage(HWND dialog);
 int StoreDataImage(HWND dialog);
 int AskSaveChanges(HWND dialog);
 
-// A snapshot of the officer list's selection and top row, taken before rows change.
+// A snapshot of the officer list's selection and top row, taken before rows change: the officer
+// of each selected row, in ascending row order.
 struct OfficerSelection {
-  std::array<OfficerId, ROSTER_CAPACITY> ids;  // the officer of each selected row, ascending rows
-  std::array<int32_t, ROSTER_CAPACITY> rows;
+  ListSelection list;
+  std::array<OfficerId, ROSTER_CAPACITY> ids;
   int32_t count;
-  int32_t top_row;
 };
 
 // The officer list (list box 1000): order, rows and selection.
 void RefreshOfficerList(HWND dialog, SortMode mode);
 void CaptureOfficerSelection(HWND list, OfficerSelection& selection);
-void RestoreOfficerSelection(HWND list, const OfficerId* ids, int32_t count, int32_t top_row);
+void RestoreOfficerSelection(HWND list, const OfficerSelection& selection);
 void SelectAllOfficers(HWND dialog);
 void InvertOfficerSelection(HWND dialog);
 // Puts the full name of `id` into row `row` of the list (LB_INSERTSTRING).
 void InsertOfficerRow(HWND list, int32_t row, OfficerId id);
+// The kana quick-jump over the list's rows; true when the key moved the list.
+bool JumpOfficerList(HWND list, WPARAM key);
 
 // The eleven update commands, buttons 1003 to 1013.
 void SetFamilyName(HWND dialog);
@@ -63,3 +66,4 @@ void OpenSaveFile(HWND dialog);
 void SaveSaveFileAs(HWND dialog);
 void OverwriteSaveFile(HWND dialog);
 void CloseSaveFile(HWND dialog);
+void CloseOfficerEditor(HWND dialog);

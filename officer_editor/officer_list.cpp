@@ -2,9 +2,6 @@
 // kept across every change of rows.
 #include <windows.h>
 
-#include <algorithm>
-#include <array>
-
 #include "controls.h"
 #include "image_dialogs.h"
 #include "officer_edits.h"
@@ -25,52 +22,23 @@ HWND OfficerList(HWND dialog) { return GetDlgItem(dialog, IDC_OFFICER_LIST); }
 }  // namespace
 
 void InsertOfficerRow(HWND list, int32_t row, OfficerId id) {
-  std::string_view name = OfficerFullName(SaveBytes(), id);
-  char text[FULL_NAME_WIDTH + 1] = "";
-  std::copy(name.begin(), name.end(), text);
-  SendMessageA(list, LB_INSERTSTRING, row, reinterpret_cast<LPARAM>(text));
+  InsertTextRow(list, LB_INSERTSTRING, row, OfficerFullName(SaveBytes(), id));
 }
 
 void CaptureOfficerSelection(HWND list, OfficerSelection& selection) {
-  LRESULT count = SendMessageA(list, LB_GETSELCOUNT, 0, 0);
-  selection.count = static_cast<int32_t>(std::clamp<LRESULT>(count, 0, ROSTER_CAPACITY));
-  LRESULT top = SendMessageA(list, LB_GETTOPINDEX, 0, 0);
-  selection.top_row = top < 0 ? 0 : static_cast<int32_t>(top);
-  SendMessageA(list, LB_GETSELITEMS, selection.count, reinterpret_cast<LPARAM>(selection.rows.data()));
+  CaptureListSelection(list, selection.list);
   selection.count = OfficersOfRows(g_officer_editor.order, RowCount(),
-                                   std::span(selection.rows.data(), static_cast<size_t>(selection.count)),
+                                   std::span(selection.list.rows.data(), static_cast<size_t>(selection.list.count)),
                                    selection.ids);
 }
 
-// Selects the rows of the given officers in the current order and scrolls back to the top row.
-// It clears no other row. The list box ends as selecting each row in turn with LB_SETSEL leaves it:
-// LB_SETSEL also puts the caret and the anchor on its row and scrolls that row into view, even with
-// drawing off, so one LB_SETSEL per row costs a scroll each. The rows are therefore selected in
-// runs (LB_SELITEMRANGE moves neither caret nor anchor), and only the row selected last gets
-// LB_SETSEL; the scrolling in between is undone by LB_SETTOPINDEX in any case.
-void RestoreOfficerSelection(HWND list, const OfficerId* ids, int32_t count, int32_t top_row) {
-  static OfficerRowMap rows;
-  static std::array<bool, ROSTER_CAPACITY> selected;
-  BuildOfficerRowMap(g_officer_editor.order, RowCount(), rows);
-  // A row the list does not have cannot be selected, and so would not take the caret either.
-  const LRESULT shown = SendMessageA(list, LB_GETCOUNT, 0, 0);
-  selected.fill(false);
-  int32_t caret_row = -1;
-  for (int32_t i = 0; i < count; ++i) {
-    int32_t row = OfficerRow(rows, ids[i]);
-    if (row < 0) continue;
-    selected[row] = true;
-    if (row < shown) caret_row = row;
-  }
-  for (int32_t first = 0; first < ROSTER_CAPACITY; ++first) {
-    if (!selected[first]) continue;
-    int32_t last = first;
-    while (last + 1 < ROSTER_CAPACITY && selected[last + 1]) ++last;
-    SendMessageA(list, LB_SELITEMRANGE, TRUE, MAKELPARAM(first, last));
-    first = last;
-  }
-  if (caret_row >= 0) SendMessageA(list, LB_SETSEL, TRUE, caret_row);
-  SendMessageA(list, LB_SETTOPINDEX, top_row, 0);
+// Selects the rows of the same officers in the current order, and the same top row.
+void RestoreOfficerSelection(HWND list, const OfficerSelection& selection) {
+  OfficerRowMap row_of;
+  BuildOfficerRowMap(g_officer_editor.order, RowCount(), row_of);
+  std::array<int32_t, ROSTER_CAPACITY> rows;
+  for (int32_t i = 0; i < selection.count; ++i) rows[static_cast<size_t>(i)] = OfficerRow(row_of, selection.ids[static_cast<size_t>(i)]);
+  SelectListRows(list, std::span(rows.data(), static_cast<size_t>(selection.count)), selection.list.top_row);
 }
 
 // Re-orders the rows and refills the list; the same officers stay selected wherever they now stand,
@@ -78,7 +46,7 @@ void RestoreOfficerSelection(HWND list, const OfficerId* ids, int32_t count, int
 void RefreshOfficerList(HWND dialog, SortMode mode) {
   if (!IsImageOpen(g_officer_editor.save)) return;
   HWND list = OfficerList(dialog);
-  static OfficerSelection selection;
+  OfficerSelection selection;
   CaptureOfficerSelection(list, selection);
   DisplayOrder& order = g_officer_editor.order;
   switch (mode) {
@@ -90,25 +58,23 @@ void RefreshOfficerList(HWND dialog, SortMode mode) {
   }
   SetRedraw(list, false);
   SendMessageA(list, LB_RESETCONTENT, 0, 0);
-  for (int32_t row = 0; row < RowCount(); ++row) InsertOfficerRow(list, row, order[row]);
-  RestoreOfficerSelection(list, selection.ids.data(), selection.count, selection.top_row);
+  for (int32_t row = 0; row < RowCount(); ++row) InsertOfficerRow(list, row, order[static_cast<size_t>(row)]);
+  RestoreOfficerSelection(list, selection);
   SetRedraw(list, true);
 }
 
 void SelectAllOfficers(HWND dialog) {
   if (!IsImageOpen(g_officer_editor.save)) return;
-  SendMessageA(OfficerList(dialog), LB_SELITEMRANGE, TRUE, MAKELPARAM(0, RowCount() - 1));
+  SelectAllListRows(OfficerList(dialog), RowCount());
 }
 
 void InvertOfficerSelection(HWND dialog) {
   if (!IsImageOpen(g_officer_editor.save)) return;
-  HWND list = OfficerList(dialog);
-  LRESULT top = SendMessageA(list, LB_GETTOPINDEX, 0, 0);
-  SetRedraw(list, false);
-  for (int32_t row = 0; row < RowCount(); ++row) {
-    bool selected = SendMessageA(list, LB_GETSEL, row, 0) != 0;  // an error counts as selected
-    SendMessageA(list, LB_SETSEL, selected ? FALSE : TRUE, row);
-  }
-  SendMessageA(list, LB_SETTOPINDEX, top, 0);
-  SetRedraw(list, true);
+  InvertListSelection(OfficerList(dialog), RowCount());
+}
+
+bool JumpOfficerList(HWND list, WPARAM key) {
+  const OfficerEditorState& state = g_officer_editor;
+  ListBoxKanaJump jump(list, state.save, std::span(state.order.data(), static_cast<size_t>(state.roster.count)));
+  return KanaJump(jump, key);
 }

@@ -24,7 +24,7 @@
 #define IDC_SET_ABILITY 1011
 #define IDC_SET_SKILL 1012
 #define IDC_SET_TACTIC_RANK 1013
-// Inputs. The edits are numbered from IDC_FAMILY_NAME: a number field's index counts from there.
+// Inputs.
 #define IDC_FAMILY_NAME 1014
 #define IDC_GIVEN_NAME 1015
 #define IDC_COURTESY_NAME 1016

@@ -1,6 +1,8 @@
 // Top rows of the two controls of the kana quick-jump.
 #include "kana_binding.h"
 
+#include "controls.h"
+
 int32_t ListBoxKanaJump::TopRow() { return static_cast<int32_t>(SendMessageA(list_, LB_GETTOPINDEX, 0, 0)); }
 
 void ListBoxKanaJump::SetTopRow(int32_t row) { SendMessageA(list_, LB_SETTOPINDEX, row, 0); }
@@ -21,3 +23,20 @@ void ComboBoxKanaJump::SetTopRow(int32_t row) {
 }
 
 void ComboBoxKanaJump::AfterJump(int32_t row) { SendMessageA(combo_, CB_SETCURSEL, row, 0); }
+
+namespace {
+
+const char BINDING_PROPERTY[] = "KanaJumpBinding";
+
+LRESULT CALLBACK KanaJumpControlProc(HWND control, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* binding = static_cast<KanaJumpBinding*>(GetPropA(control, BINDING_PROPERTY));
+  if (message == WM_KEYUP && binding->jump(control, wparam)) return 0;
+  return CallWindowProcA(binding->previous, control, message, wparam, lparam);
+}
+
+}  // namespace
+
+void BindKanaJump(HWND control, KanaJumpBinding& binding) {
+  SetPropA(control, BINDING_PROPERTY, &binding);
+  binding.previous = SubclassControl(control, KanaJumpControlProc);
+}

@@ -31,3 +31,14 @@ class ComboBoxKanaJump final : public OfficerKanaJumpList {
  private:
   HWND combo_;
 };
+
+// A control whose key releases go to the kana quick-jump before the control sees them.
+struct KanaJumpBinding {
+  WNDPROC previous;                        // the control's own procedure
+  bool (*jump)(HWND control, WPARAM key);  // true when the key moved the control
+};
+
+// Subclasses `control` (GWL_WNDPROC): a key release that `binding.jump` takes is consumed; every
+// other message, and every key it does not take, goes on to `binding.previous`. The binding is the
+// program's and outlives the control.
+void BindKanaJump(HWND control, KanaJumpBinding& binding);

@@ -54,9 +54,8 @@ class WinFileSystem final : public FileSystem {
   void Remove(const char* path) override { DeleteFileA(path); }
 };
 
+WinFileSystem g_platform_file_system;
+
 }  // namespace
 
-FileSystem& PlatformFileSystem() {
-  static WinFileSystem fs;
-  return fs;
-}
+FileSystem& PlatformFileSystem() { return g_platform_file_system; }

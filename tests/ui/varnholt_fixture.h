@@ -44,7 +44,7 @@ class VarnholtBase : public ::testing::Test {
   }
 
   HWND Start() {
-    dialog_ = CreateItemDialog(GetModuleHandleA(nullptr));
+    dialog_ = CreateItemDialog(GetModuleHandleA(nullptr), &start_);
     return dialog_;
   }
 
@@ -150,6 +150,7 @@ class VarnholtBase : public ::testing::Test {
   WindowAnswers answers_;
   TempFolder files_;
   HWND dialog_ = nullptr;
+  ItemEditorStart start_ = ItemEditorStart::NoWindow;
   std::vector<uint8_t> scenario_, save_;
   std::string scenario_path_, save_path_;
 };

@@ -57,7 +57,7 @@ TEST_F(VarnholtStartTest, UnreadableScenarioFileIsReportedAndTheDialogDestroyed)
     if (!c.scenario.empty()) WriteFileBytes(scenario_path_, c.scenario);
     answers_.PressButton(IDOK);
     EXPECT_EQ(Start(), nullptr);
-    EXPECT_TRUE(g_item_editor.scenario_unreadable);
+    EXPECT_EQ(start_, ItemEditorStart::ScenarioUnreadable);
     auto seen = answers_.TakeSeen();
     ASSERT_EQ(seen.size(), 1u);
     ExpectBox(seen[0], scenario_path_, "ファイルの読み取りに失敗しました。", "警告", MB_ICONWARNING);

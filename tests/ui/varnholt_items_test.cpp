@@ -323,7 +323,7 @@ TEST_F(VarnholtItemTest, InitializeAnsweredNoThenYes) {
   ExpectFileBytes(scenario_path_, scenario_, changes);
 }
 
-// Stands behind OwnerComboProc in place of the combo box's own procedure, to see what reaches it.
+// Stands behind the kana quick-jump in place of the combo box's own procedure, to see what reaches it.
 WNDPROC g_combo_proc = nullptr;
 std::vector<WPARAM> g_keys_passed_on;
 LRESULT CALLBACK PassedOnProc(HWND combo, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -336,8 +336,8 @@ LRESULT CALLBACK PassedOnProc(HWND combo, UINT message, WPARAM wparam, LPARAM lp
 // to the combo box. No data changes.
 TEST_F(VarnholtItemTest, KanaKeyJumpsInTheOwnerList) {
   OpenSampleSave();
-  g_combo_proc = g_item_editor.previous_owner_proc;
-  g_item_editor.previous_owner_proc = PassedOnProc;
+  g_combo_proc = g_item_editor.owner_jump.previous;
+  g_item_editor.owner_jump.previous = PassedOnProc;
   g_keys_passed_on.clear();
   HWND combo = Item(IDC_ITEM_OWNER);
   auto key_up = [&](WPARAM key) { return SendMessageA(combo, WM_KEYUP, key, 0xC0000001); };
@@ -368,7 +368,7 @@ TEST_F(VarnholtItemTest, KanaKeyJumpsInTheOwnerList) {
   Command(dialog_, ID_FILE_CLOSE_SAVE);
   key_up('T');
   EXPECT_EQ(g_keys_passed_on.back(), WPARAM{'T'});
-  g_item_editor.previous_owner_proc = g_combo_proc;
+  g_item_editor.owner_jump.previous = g_combo_proc;
 }
 
 }  // namespace

@@ -7,7 +7,7 @@ set(FUZZ_SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-
 # A host tool: no sanitizer, no coverage.
 add_executable(cp932_literals ${CMAKE_SOURCE_DIR}/tools/fuzz/cp932_literals.cpp)
 
-file(GLOB CORE_DATA_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/core/*.cpp)
+file(GLOB CORE_DATA_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/core/*.cpp ${CMAKE_SOURCE_DIR}/core/posix/*.cpp)
 set(CORE_COPIES)
 set(SAMPLE_COPIES)
 foreach(source IN LISTS CORE_DATA_SOURCES ITEMS ${CMAKE_SOURCE_DIR}/tools/sample_data.cpp)

@@ -1,5 +1,4 @@
 // The file system of a POSIX host: the native build of the core, its tests and tools.
-#ifndef _WIN32
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -47,10 +46,8 @@ class PosixFileSystem final : public FileSystem {
   void Remove(const char* path) override { std::remove(path); }
 };
 
+PosixFileSystem g_platform_file_system;
+
 }  // namespace
 
-FileSystem& PlatformFileSystem() {
-  static PosixFileSystem fs;
-  return fs;
-}
-#endif
+FileSystem& PlatformFileSystem() { return g_platform_file_system; }
