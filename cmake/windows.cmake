@@ -11,7 +11,7 @@ file(GLOB CORE_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/core/win/*.cpp)
 add_library(core_win STATIC ${CORE_WIN_SOURCES})
 target_include_directories(core_win PUBLIC ${CMAKE_SOURCE_DIR}/core/win)
 target_link_libraries(core_win PUBLIC core_data comdlg32)
-target_compile_options(core_win PRIVATE -Wall -Wextra -fexec-charset=CP932)
+target_compile_options(core_win PRIVATE -Wall -Wextra)
 
 # A program is its handlers in a library (so the UI tests link the same code), its resources, and
 # a WinMain of its own.
@@ -21,10 +21,10 @@ function(add_editor_program name dir)
   add_library(${name}_app STATIC ${sources})
   target_include_directories(${name}_app PUBLIC ${CMAKE_SOURCE_DIR}/${dir})
   target_link_libraries(${name}_app PUBLIC core_win)
-  target_compile_options(${name}_app PRIVATE -Wall -Wextra -fexec-charset=CP932)
+  target_compile_options(${name}_app PRIVATE -Wall -Wextra)
   add_executable(${name} WIN32 ${CMAKE_SOURCE_DIR}/${dir}/main.cpp ${ARGN})
   target_link_libraries(${name} PRIVATE ${name}_app)
-  target_compile_options(${name} PRIVATE -Wall -Wextra -fexec-charset=CP932)
+  target_compile_options(${name} PRIVATE -Wall -Wextra)
 endfunction()
 
 add_editor_program(Quillmere officer_editor ${CMAKE_SOURCE_DIR}/officer_editor/quillmere.rc)
@@ -66,4 +66,4 @@ add_test(NAME program_smoke_tests COMMAND program_smoke_tests)
 add_executable(bench_officer_list_win ${CMAKE_SOURCE_DIR}/tools/bench_officer_list_win.cpp
                                       ${CMAKE_SOURCE_DIR}/officer_editor/quillmere.rc)
 target_link_libraries(bench_officer_list_win PRIVATE Quillmere_app sample_data)
-target_compile_options(bench_officer_list_win PRIVATE -Wall -Wextra -fexec-charset=CP932)
+target_compile_options(bench_officer_list_win PRIVATE -Wall -Wextra)

@@ -3,13 +3,14 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "sjis.h"
 
-bool SetImagePath(DataFileImage& image, const char* path) {
-  size_t length = std::strlen(path);
-  if (length >= sizeof image.path) return false;
-  std::memcpy(image.path, path, length + 1);
+bool SetImagePath(DataFileImage& image, const PathChar* path) {
+  const size_t length = std::char_traits<PathChar>::length(path);
+  if (length >= PATH_CAPACITY) return false;
+  std::char_traits<PathChar>::copy(image.path, path, length + 1);
   return true;
 }
 
@@ -23,31 +24,42 @@ LoadResult ReadImageFile(DataFileImage& image, FileSystem& fs) {
   return stored == static_cast<size_t>(image.length) ? LoadResult::Loaded : LoadResult::TooShort;
 }
 
+namespace {
+
+// The width of the character at `text`: a Shift-JIS character of one or two bytes, or a UTF-16
+// code unit (a surrogate pair counts as one character of two units).
+size_t CharacterWidth(const char* text) { return IsSjisLeadByte(static_cast<uint8_t>(*text)) ? 2 : 1; }
+size_t CharacterWidth(const wchar_t* text) { return (*text >= 0xD800 && *text < 0xDC00) ? 2 : 1; }
+
 // The temporary file lies in the target's folder, so that replacing the target is a rename within
 // one volume. Its name is the target's name with "~" put in front and the last character dropped:
 // as long as the target's path, so it always fits where the target's path fits.
-static bool TemporaryPathFor(const char* path, char (&out)[PATH_CAPACITY]) {
-  size_t length = std::strlen(path);
+bool TemporaryPathFor(const PathChar* path, PathChar (&out)[PATH_CAPACITY]) {
+  using Traits = std::char_traits<PathChar>;
+  const size_t length = Traits::length(path);
   size_t name = 0;  // where the file name starts: after the last separator
+  size_t last = 0;  // where the last character starts
   for (size_t i = 0; i < length;) {
-    uint8_t byte = static_cast<uint8_t>(path[i]);
-    i += IsSjisLeadByte(byte) ? 2 : 1;
-    if (byte == '\\' || byte == '/') name = i;
+    const PathChar unit = path[i];
+    last = i;
+    i += CharacterWidth(path + i);
+    if (unit == '\\' || unit == '/') name = i;
   }
   if (name >= length) return false;  // no file name
-  std::memcpy(out, path, name);
+  Traits::copy(out, path, name);
   out[name] = '~';
-  // The name without its last character (both bytes of a double-byte one).
-  size_t keep = length > name ? LastCharacterStart(path + name, length - name) : 0;
-  std::memcpy(out + name + 1, path + name, keep);
+  const size_t keep = last - name;  // the name without its last character
+  Traits::copy(out + name + 1, path + name, keep);
   out[name + 1 + keep] = '\0';
-  if (std::strcmp(out, path) == 0) out[name] = '_';  // a name made of "~" only
+  if (Traits::compare(out, path, length + 1) == 0) out[name] = '_';  // a name made of "~" only
   return true;
 }
 
+}  // namespace
+
 StoreResult WriteImageFile(DataFileImage& image, FileSystem& fs) {
   if (fs.IsReadOnly(image.path)) return StoreResult::ReadOnly;
-  char temporary[PATH_CAPACITY];
+  PathChar temporary[PATH_CAPACITY];
   if (!TemporaryPathFor(image.path, temporary)) return StoreResult::WriteFailed;
   std::unique_ptr<OutputFile> out = fs.Create(temporary);
   if (!out) return StoreResult::WriteFailed;

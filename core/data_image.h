@@ -11,7 +11,7 @@ constexpr int32_t SCENARIO_FILE_LENGTH = 134024;  // the scenario file "D_SCE.S8
 constexpr int PATH_CAPACITY = 260;                // 259 characters and the NUL
 
 struct DataFileImage {
-  char path[PATH_CAPACITY];  // empty: no file is open for this image
+  PathChar path[PATH_CAPACITY];  // empty: no file is open for this image
   int32_t length;            // fixed at start-up
   uint8_t* data;             // exactly `length` bytes of static storage
   int32_t dirty;             // 1 while the image holds changes not written to its file
@@ -20,8 +20,8 @@ struct DataFileImage {
 // A data file is open exactly while its image's path is not empty.
 inline bool IsImageOpen(const DataFileImage& image) { return image.path[0] != '\0'; }
 
-// Copies `path` into the image; false (and the path unchanged) when it has 260 bytes or more.
-bool SetImagePath(DataFileImage& image, const char* path);
+// Copies `path` into the image; false (and the path unchanged) when it has 260 characters or more.
+bool SetImagePath(DataFileImage& image, const PathChar* path);
 inline void ClearImagePath(DataFileImage& image) { image.path[0] = '\0'; }
 
 enum class LoadResult {

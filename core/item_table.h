@@ -25,7 +25,7 @@ constexpr int32_t ITEM_INCREASE_FIELD = 16; // signed
 constexpr int32_t ITEM_SKILL_FIELD = 17;    // index into ITEM_SKILL_TEXTS, or NO_SKILL
 
 constexpr uint8_t NO_SKILL = 255;
-constexpr int32_t NO_SKILL_INDEX = 26;  // "なし", the last skill text
+constexpr int32_t NO_SKILL_INDEX = 26;  // "なし", the last skill choice
 constexpr int32_t PRICE_UNIT = 50;
 constexpr int32_t PRICE_MAX = 255 * PRICE_UNIT;  // 12750
 constexpr int32_t PRICE_DIGITS = 5;
@@ -41,14 +41,11 @@ constexpr int32_t ItemRecordOffset(int32_t item) { return ITEM_TABLE_OFFSET + IT
 constexpr int32_t ItemFieldOffset(int32_t item, int32_t field) { return ItemRecordOffset(item) + field; }
 constexpr int32_t OwnerEntryOffset(int32_t item) { return OWNER_TABLE_OFFSET + OWNER_ENTRY_SIZE * item; }
 
-// The texts of the type, image and skill choice lists, in Shift-JIS; the index of a text is the
-// byte value that selects it. Image 19 holds a user-defined character (F0 9A).
+// The lengths of the type, image and skill choice lists (their texts are the item editor's); the
+// index of a choice is the byte value that selects it.
 constexpr int32_t ITEM_TYPE_COUNT = 12;
 constexpr int32_t ITEM_IMAGE_COUNT = 80;
 constexpr int32_t ITEM_SKILL_COUNT = 27;
-extern const std::array<const char*, ITEM_TYPE_COUNT> ITEM_TYPE_TEXTS;
-extern const std::array<const char*, ITEM_IMAGE_COUNT> ITEM_IMAGE_TEXTS;
-extern const std::array<const char*, ITEM_SKILL_COUNT> ITEM_SKILL_TEXTS;
 
 // An item name as a list row or an edit control shows it: the field up to its first NUL, cut to
 // whole characters, NUL-terminated.

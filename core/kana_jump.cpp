@@ -11,7 +11,7 @@ constexpr KanaJumpTable KANA_JUMP_TABLE = {
      0x55, 0x49, 0x31, 0xBC, 0x4B, 0x46, 0x56, 0x32, 0xDE, 0xBD,   // ﾅﾆﾇﾈﾉ ﾊﾋﾌﾍﾎ
      0x4A, 0x4E, 0xDD, 0xBF, 0x4D, 0x37, 0x38, 0x39, 0x4F, 0x4C,   // ﾏﾐﾑﾒﾓ ﾔﾕﾖ ﾗﾘ
      0xBE, 0xBB, 0xE2, 0x30, 0x59},                                // ﾙﾚﾛ ﾜﾝ
-    "ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀﾁﾂﾃﾄﾅﾆﾇﾈﾉﾊﾋﾌﾍﾎﾏﾐﾑﾒﾓﾔﾕﾖﾗﾘﾙﾚﾛﾜﾝ",
+    "\xB1\xB2\xB3\xB4\xB5\xB6\xB7\xB8\xB9\xBA\xBB\xBC\xBD\xBE\xBF\xC0\xC1\xC2\xC3\xC4\xC5\xC6\xC7\xC8\xC9\xCA\xCB\xCC\xCD\xCE\xCF\xD0\xD1\xD2\xD3\xD4\xD5\xD6\xD7\xD8\xD9\xDA\xDB\xDC\xDD" /* ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀﾁﾂﾃﾄﾅﾆﾇﾈﾉﾊﾋﾌﾍﾎﾏﾐﾑﾒﾓﾔﾕﾖﾗﾘﾙﾚﾛﾜﾝ */,
 };
 
 uint8_t KanaOfKey(uintptr_t key_code) {

@@ -8,10 +8,11 @@
 #include "list_rows.h"
 #include "officer_edits.h"
 #include "resource.h"
+#include "text_boundary.h"
 
 namespace {
 
-void ClearOwnerList(HWND dialog) { SendDlgItemMessageA(dialog, IDC_ITEM_OWNER, CB_RESETCONTENT, 0, 0); }
+void ClearOwnerList(HWND dialog) { SendDlgItemMessageW(dialog, IDC_ITEM_OWNER, CB_RESETCONTENT, 0, 0); }
 
 // The owner list: the full name of each roster officer in roster order, then "なし" (NO_OWNER).
 void ShowLoadedSave(HWND dialog) {
@@ -23,7 +24,7 @@ void ShowLoadedSave(HWND dialog) {
     InsertTextRow(owners, CB_INSERTSTRING, position,
                   OfficerFullName(ImageBytes(SAVE_SLOT), roster.ids[static_cast<size_t>(position)]));
   }
-  InsertTextRow(owners, CB_INSERTSTRING, roster.count, "なし");
+  SendMessageW(owners, CB_INSERTSTRING, roster.count, reinterpret_cast<LPARAM>(LoadText(IDS_NO_OWNER).c_str()));
   SetRedraw(owners, true);
   ShowCurrentOwner(dialog);
 }

@@ -14,6 +14,7 @@
 #include "initial_items.h"
 #include "item_editor.h"
 #include "resource.h"
+#include "text_boundary.h"
 #include "text_field.h"
 
 namespace {
@@ -35,16 +36,16 @@ void MarkDirty(int slot) { g_item_editor.images[slot].dirty = 1; }
 // A byte outside its list arrives as the choice -1 and is sent as such: under Wine an index beyond
 // the list keeps the previous choice, where Windows clears it.
 void ShowChoice(HWND dialog, int combo, int32_t choice) {
-  SendDlgItemMessageA(dialog, combo, CB_SETCURSEL, choice, 0);
+  SendDlgItemMessageW(dialog, combo, CB_SETCURSEL, choice, 0);
 }
 
 // The combo box's current index; -1 (CB_ERR) when it has no current entry.
 int32_t CurrentChoice(HWND dialog, int combo) {
-  return static_cast<int32_t>(SendDlgItemMessageA(dialog, combo, CB_GETCURSEL, 0, 0));
+  return static_cast<int32_t>(SendDlgItemMessageW(dialog, combo, CB_GETCURSEL, 0, 0));
 }
 
 void DeleteAndInsertItemRow(HWND list, int32_t item) {
-  SendMessageA(list, LB_DELETESTRING, item, 0);
+  SendMessageW(list, LB_DELETESTRING, item, 0);
   InsertItemRow(list, item);
 }
 
@@ -79,9 +80,10 @@ void WriteSelectedItems(HWND dialog, int slot, Write write) {
 // A numeric field: the edit's text judged by `parse` (-1: refused, with a warning captioned by the
 // field's label), then written into every selected item.
 template <typename Write>
-void UpdateNumber(HWND dialog, int control, int32_t (*parse)(std::string_view), const char* warning,
-                  const char* label, Write write) {
-  const int32_t value = parse(ReadControlText(dialog, control));
+void UpdateNumber(HWND dialog, int control, int32_t (*parse)(std::string_view), UINT warning, UINT label,
+                  Write write) {
+  std::string text;
+  const int32_t value = ReadControlText(dialog, control, text) ? parse(text) : -1;
   if (value < 0) {
     ShowWarning(dialog, warning, label);
     return;
@@ -97,8 +99,8 @@ void UpdateChoice(HWND dialog, int combo, void (*write)(std::span<uint8_t>, std:
 
 // Moves the caret to the current item and the top row back, after rows were (de)selected.
 void KeepCaretAndTopRow(HWND list, LRESULT top_row) {
-  SendMessageA(list, LB_SETCARETINDEX, g_item_editor.current_item, FALSE);
-  SendMessageA(list, LB_SETTOPINDEX, top_row, 0);
+  SendMessageW(list, LB_SETCARETINDEX, g_item_editor.current_item, FALSE);
+  SendMessageW(list, LB_SETTOPINDEX, top_row, 0);
 }
 
 }  // namespace
@@ -114,11 +116,11 @@ void RestoreItemSelection(HWND list, const ListSelection& selection) {
 
 void ShowCurrentItem(HWND dialog) {
   const ItemView view = ReadItemView(ImageBytes(SCENARIO_SLOT), g_item_editor.current_item);
-  SetDlgItemTextA(dialog, IDC_ITEM_NAME, view.name.text);
+  SetControlText(dialog, IDC_ITEM_NAME, view.name.text);
   ShowChoice(dialog, IDC_ITEM_TYPE, view.type_choice);
   ShowChoice(dialog, IDC_ITEM_IMAGE, view.image_choice);
-  SetDlgItemTextA(dialog, IDC_ITEM_PRICE, view.price);
-  SetDlgItemTextA(dialog, IDC_ITEM_INCREASE, view.increase);
+  SetControlText(dialog, IDC_ITEM_PRICE, view.price);
+  SetControlText(dialog, IDC_ITEM_INCREASE, view.increase);
   ShowChoice(dialog, IDC_ITEM_SKILL, view.skill_choice);
 }
 
@@ -132,7 +134,7 @@ void ShowCurrentOwner(HWND dialog) {
 
 // The caret row is the row last clicked or moved to, whether or not it is now selected.
 void ChangeCurrentItem(HWND dialog) {
-  const LRESULT caret = SendMessageA(ItemList(dialog), LB_GETCARETINDEX, 0, 0);
+  const LRESULT caret = SendMessageW(ItemList(dialog), LB_GETCARETINDEX, 0, 0);
   if (caret >= 0 && caret < ITEM_COUNT) g_item_editor.current_item = static_cast<int32_t>(caret);
   ShowCurrentItem(dialog);
   ShowCurrentOwner(dialog);
@@ -141,15 +143,15 @@ void ChangeCurrentItem(HWND dialog) {
 void SelectAllItems(HWND dialog) {
   HWND list = ItemList(dialog);
   SetRedraw(list, false);
-  const LRESULT top_row = SendMessageA(list, LB_GETTOPINDEX, 0, 0);
-  SendMessageA(list, LB_SELITEMRANGE, TRUE, MAKELPARAM(0, ITEM_COUNT - 1));
+  const LRESULT top_row = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
+  SendMessageW(list, LB_SELITEMRANGE, TRUE, MAKELPARAM(0, ITEM_COUNT - 1));
   KeepCaretAndTopRow(list, top_row);
   SetRedraw(list, true);
 }
 
 void InvertItemSelection(HWND dialog) {
   HWND list = ItemList(dialog);
-  const LRESULT top_row = SendMessageA(list, LB_GETTOPINDEX, 0, 0);
+  const LRESULT top_row = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
   InvertListSelection(list, ITEM_COUNT);
   KeepCaretAndTopRow(list, top_row);
 }
@@ -157,10 +159,14 @@ void InvertItemSelection(HWND dialog) {
 // The edit is read whole and cut to the whole characters that fit the field: under Wine its limit
 // counts characters, not bytes, and a short read can end in half a character.
 void UpdateItemName(HWND dialog) {
-  const std::string typed = ReadControlText(dialog, IDC_ITEM_NAME);
+  std::string typed;
+  if (!ReadControlText(dialog, IDC_ITEM_NAME, typed)) {
+    WarnNotStorable(dialog, IDS_ITEM_NAME_LABEL);
+    return;
+  }
   const std::string_view name = FitText(typed, ITEM_NAME_WIDTH - 1);
   if (name.empty()) {
-    ShowWarning(dialog, "名前を入力して下さい。", "名前");
+    ShowWarning(dialog, IDS_ENTER_ITEM_NAME, IDS_ITEM_NAME_LABEL);
     return;
   }
   RewriteItems(dialog, false, [&](std::span<const int32_t> rows) { WriteItemName(ImageBytes(SCENARIO_SLOT), rows, name); });
@@ -171,12 +177,11 @@ void UpdateItemType(HWND dialog) { UpdateChoice(dialog, IDC_ITEM_TYPE, WriteItem
 void UpdateItemImage(HWND dialog) { UpdateChoice(dialog, IDC_ITEM_IMAGE, WriteItemImage); }
 
 void UpdateItemPrice(HWND dialog) {
-  UpdateNumber(dialog, IDC_ITEM_PRICE, ParseItemPrice, "0 から 12750 までの 50 で割り切れる数値を入力して下さい。",
-               "売値", WriteItemPrice);
+  UpdateNumber(dialog, IDC_ITEM_PRICE, ParseItemPrice, IDS_PRICE_RANGE, IDS_PRICE_LABEL, WriteItemPrice);
 }
 
 void UpdateItemIncrease(HWND dialog) {
-  UpdateNumber(dialog, IDC_ITEM_INCREASE, ParseItemIncrease, "0 から 99 までの数値を入力して下さい。", "増加値",
+  UpdateNumber(dialog, IDC_ITEM_INCREASE, ParseItemIncrease, IDS_INCREASE_RANGE, IDS_INCREASE_LABEL,
                WriteItemIncrease);
 }
 
@@ -206,10 +211,7 @@ void UpdateAllFields(HWND dialog) {
 
 // Every item but its owner back to the built-in table; the selection and the top row stay.
 void InitializeItems(HWND dialog) {
-  if (MessageBoxA(dialog, "全てのアイテムについて所有者以外の設定を初期状態に戻します。よろしいですか?", "初期化",
-                  MB_YESNO | MB_ICONQUESTION) != IDYES) {
-    return;
-  }
+  if (!AskYesNo(dialog, LoadText(IDS_INITIALIZE_QUESTION), IDS_INITIALIZE_CAPTION)) return;
   RewriteItems(dialog, true, [](std::span<const int32_t>) { ApplyInitialItemTable(ImageBytes(SCENARIO_SLOT)); });
   ShowCurrentItem(dialog);
 }

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <cstring>
+#include <string>
 #include <span>
 
 #include "controls.h"
@@ -12,44 +12,63 @@
 #include "item_editor.h"
 #include "kana_binding.h"
 #include "resource.h"
-#include "sjis.h"
+#include "text_boundary.h"
 
 namespace {
 
 uint8_t g_scenario_bytes[SCENARIO_FILE_LENGTH];
 uint8_t g_save_bytes[SAVE_FILE_LENGTH];
 
-// An ini value longer than any path that fits; such a value is refused as a whole below.
-constexpr DWORD INSTALL_DIRECTORY_CAPACITY = 2048;
+// The longest ini file read: far more than a few keys need.
+constexpr size_t INI_FILE_LIMIT = 1 << 20;
+
+// The ini file's value as a path. A Japanese user's ini file is Shift-JIS; one saved as UTF-8 or
+// UTF-16 says so by its byte order mark. The file is read here, not through the system's profile
+// functions, which would read Shift-JIS through the system's own code page.
+bool ReadIniDirectory(const PathChar* ini_path, std::wstring& directory) {
+  std::FILE* file = PlatformFileSystem().OpenForReading(ini_path);
+  if (file == nullptr) return false;
+  std::string bytes(INI_FILE_LIMIT, '\0');
+  bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
+  std::fclose(file);
+  bool utf8 = bytes.starts_with("\xEF\xBB\xBF");
+  if (bytes.starts_with("\xFF\xFE")) {
+    bytes = Utf8FromWide(std::wstring_view(reinterpret_cast<const wchar_t*>(bytes.data() + 2), (bytes.size() - 2) / 2));
+    utf8 = true;
+  }
+  std::string value;
+  if (!FindIniValue(bytes, INI_SECTION, INI_INSTALL_PATH_KEY, value)) return false;
+  directory = utf8 ? WideFromUtf8(value) : WideFromCp932(value);
+  return true;
+}
 
 // The game's install directory named by "Kelpwood.ini" in the current directory, or the default
 // one when the ini file or its key is missing. A current directory too long for the ini path to
 // fit counts as a missing ini file.
-void ReadInstallDirectory(char (&directory)[INSTALL_DIRECTORY_CAPACITY]) {
-  char current[PATH_CAPACITY];
-  char ini_path[PATH_CAPACITY];
-  const DWORD length = GetCurrentDirectoryA(sizeof current, current);
-  if (length == 0 || length >= sizeof current || !ComposeIniPath(current, ini_path)) {
-    std::snprintf(directory, sizeof directory, "%s", DEFAULT_INSTALL_DIRECTORY);
-    return;
+std::wstring ReadInstallDirectory() {
+  PathChar current[PATH_CAPACITY];
+  PathChar ini_path[PATH_CAPACITY];
+  const DWORD length = GetCurrentDirectoryW(PATH_CAPACITY, current);
+  std::wstring directory;
+  if (length == 0 || length >= PATH_CAPACITY || !ComposeIniPath(current, ini_path) ||
+      !ReadIniDirectory(ini_path, directory)) {
+    return DEFAULT_INSTALL_DIRECTORY;
   }
-  GetPrivateProfileStringA(INI_SECTION, INI_INSTALL_PATH_KEY, DEFAULT_INSTALL_DIRECTORY, directory,
-                           sizeof directory, ini_path);
+  return directory;
 }
 
 // Puts the scenario file's path into slot 0. A path that does not fit counts as an unreadable
 // scenario file: the read failure is shown with the whole path that was meant, and false returned.
 bool LocateScenarioFile(HWND dialog) {
-  char directory[INSTALL_DIRECTORY_CAPACITY];
-  ReadInstallDirectory(directory);
-  if (ComposeScenarioPath(directory, g_item_editor.images[SCENARIO_SLOT].path) == ScenarioPathResult::Composed) {
+  const std::wstring directory = ReadInstallDirectory();
+  PathChar* path = g_item_editor.images[SCENARIO_SLOT].path;
+  if (directory.size() < PATH_CAPACITY &&
+      ComposeScenarioPath(directory.c_str(), g_item_editor.images[SCENARIO_SLOT].path) == ScenarioPathResult::Composed) {
     return true;
   }
-  const bool has_separator = EndsWithBackslash(directory, std::strlen(directory));
-  char text[INSTALL_DIRECTORY_CAPACITY + 128];
-  std::snprintf(text, sizeof text, "%s%s%s\n%s", directory, has_separator ? "" : "\\", SCENARIO_FILE_NAME,
-                ITEM_EDITOR_MESSAGES.load_failed);
-  ShowWarning(dialog, text);
+  path[0] = L'\0';
+  const wchar_t* separator = EndsWithSeparator(directory.c_str()) ? L"" : L"\\";
+  ShowWarningText(dialog, directory + separator + SCENARIO_FILE_NAME + L"\n" + LoadText(IDS_LOAD_FAILED));
   return false;
 }
 
@@ -57,8 +76,8 @@ bool LocateScenarioFile(HWND dialog) {
 void ResetImages() {
   DataFileImage& scenario = g_item_editor.images[SCENARIO_SLOT];
   DataFileImage& save = g_item_editor.images[SAVE_SLOT];
-  scenario = {"", SCENARIO_FILE_LENGTH, g_scenario_bytes, 0};
-  save = {"", SAVE_FILE_LENGTH, g_save_bytes, 0};
+  scenario = {{}, SCENARIO_FILE_LENGTH, g_scenario_bytes, 0};
+  save = {{}, SAVE_FILE_LENGTH, g_save_bytes, 0};
 }
 
 // The most characters the edits take (the handlers cut what they read to whole bytes).
@@ -80,11 +99,11 @@ BOOL StartItemEditor(HWND dialog, ItemEditorStart& start) {
   SetRedraw(list, false);
   for (int32_t item = 0; item < ITEM_COUNT; ++item) InsertItemRow(list, item);
   SetRedraw(list, true);
-  SendMessageA(list, LB_SETSEL, TRUE, 0);
+  SendMessageW(list, LB_SETSEL, TRUE, 0);
 
-  FillComboBox(dialog, IDC_ITEM_TYPE, ITEM_TYPE_TEXTS);
-  FillComboBox(dialog, IDC_ITEM_IMAGE, ITEM_IMAGE_TEXTS);
-  FillComboBox(dialog, IDC_ITEM_SKILL, ITEM_SKILL_TEXTS);
+  FillComboBox(dialog, IDC_ITEM_TYPE, IDS_ITEM_TYPE_CHOICES, ITEM_TYPE_COUNT);
+  FillComboBox(dialog, IDC_ITEM_IMAGE, IDS_ITEM_IMAGE_CHOICES, ITEM_IMAGE_COUNT);
+  FillComboBox(dialog, IDC_ITEM_SKILL, IDS_ITEM_SKILL_CHOICES, ITEM_SKILL_COUNT);
   LimitEdits(dialog, EDIT_LIMITS);
   BindKanaJump(GetDlgItem(dialog, IDC_ITEM_OWNER), g_item_editor.owner_jump);
   ShowCurrentItem(dialog);  // no owner: no save file is open yet
@@ -110,7 +129,7 @@ BOOL RunItemCommand(HWND dialog, int id, int code) {
     case IDC_UPDATE_OWNER: UpdateItemOwner(dialog); return TRUE;
     case IDC_INITIALIZE: InitializeItems(dialog); return TRUE;
     case IDC_UPDATE_ALL: UpdateAllFields(dialog); return TRUE;
-    case IDC_QUIT: SendMessageA(dialog, WM_CLOSE, 0, 0); return TRUE;
+    case IDC_QUIT: SendMessageW(dialog, WM_CLOSE, 0, 0); return TRUE;
     case ID_FILE_OPEN_SAVE: OpenSaveFile(dialog); return TRUE;
     case ID_FILE_SAVE_SAVE_AS: SaveSaveFileAs(dialog); return TRUE;
     case ID_FILE_OVERWRITE_SAVE: OverwriteSaveFile(dialog); return TRUE;
@@ -123,12 +142,12 @@ BOOL RunItemCommand(HWND dialog, int id, int code) {
 }  // namespace
 
 ItemEditorState g_item_editor = {
-    {{"", SCENARIO_FILE_LENGTH, g_scenario_bytes, 0}, {"", SAVE_FILE_LENGTH, g_save_bytes, 0}},
+    {{{}, SCENARIO_FILE_LENGTH, g_scenario_bytes, 0}, {{}, SAVE_FILE_LENGTH, g_save_bytes, 0}},
     0, {}, {}, {nullptr, JumpOwnerList}};
 
 HWND CreateItemDialog(HINSTANCE instance, ItemEditorStart* start) {
   ItemEditorStart started = ItemEditorStart::NoWindow;
-  HWND dialog = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_DIALOG1), nullptr, ItemDialogProc,
+  HWND dialog = CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_DIALOG1), nullptr, ItemDialogProc,
                                    reinterpret_cast<LPARAM>(&started));
   if (dialog != nullptr && started != ItemEditorStart::Running) {
     DestroyWindow(dialog);

@@ -1,6 +1,8 @@
 // Resource identifiers of Varnholt, the item editor.
 #pragma once
 
+#include "shared_strings.h"
+
 #define IDD_DIALOG1 101
 #define IDR_MENU1 102
 
@@ -39,3 +41,18 @@
 #define ID_FILE_OVERWRITE_SAVE 40003
 #define ID_FILE_CLOSE_SAVE 40004
 #define ID_FILE_OVERWRITE_SCENARIO 40005
+
+// Texts (string table): warnings, questions and the choice lists; an entry of a choice list is its
+// first id plus its index.
+#define IDS_ENTER_ITEM_NAME 1000
+#define IDS_ITEM_NAME_LABEL 1001
+#define IDS_PRICE_RANGE 1002
+#define IDS_PRICE_LABEL 1003
+#define IDS_INCREASE_RANGE 1004
+#define IDS_INCREASE_LABEL 1005
+#define IDS_INITIALIZE_QUESTION 1006
+#define IDS_INITIALIZE_CAPTION 1007
+#define IDS_NO_OWNER 1008
+#define IDS_ITEM_TYPE_CHOICES 1100  // 12 entries
+#define IDS_ITEM_IMAGE_CHOICES 1200  // 80 entries
+#define IDS_ITEM_SKILL_CHOICES 1300  // 27 entries

@@ -7,7 +7,7 @@
 
 namespace {
 
-void ClearOfficerList(HWND dialog) { SendDlgItemMessageA(dialog, IDC_OFFICER_LIST, LB_RESETCONTENT, 0, 0); }
+void ClearOfficerList(HWND dialog) { SendDlgItemMessageW(dialog, IDC_OFFICER_LIST, LB_RESETCONTENT, 0, 0); }
 
 void ShowLoadedSave(HWND dialog) {
   const DataFileImage& save = g_officer_editor.save;

@@ -30,27 +30,37 @@ std::span<const OfficerId> ReadSelection(HWND dialog, OfficerSelection& selectio
   return {selection.ids.data(), static_cast<size_t>(selection.count)};
 }
 
-// The text of a name edit, cut to the whole characters that fit the field: under Wine the edit's
-// limit counts characters, so 4 kanji (8 bytes) can arrive where 4 bytes are allowed.
-std::string ReadTextInput(HWND dialog, int control, size_t limit) {
-  return std::string(FitText(ReadControlText(dialog, control), limit));
+// The text of a name edit in Shift-JIS, cut to the whole characters that fit the field: the
+// edit's limit counts characters, so 4 kanji (8 bytes) can arrive where 4 bytes are allowed. False
+// when it holds a character the file cannot (the warning has been shown).
+bool ReadTextInput(HWND dialog, int control, size_t limit, std::string& text) {
+  if (!ReadControlText(dialog, control, text)) {
+    WarnNotStorable(dialog);
+    return false;
+  }
+  text.resize(FitText(text, limit).size());
+  return true;
 }
 
-// The value of a numeric entry, or -1 when it is not acceptable.
+// The value of a numeric entry, or -1 when it is not acceptable (a character outside code page
+// 932 is no digit either).
 int32_t ReadNumberField(HWND dialog, int control, const NumberField& field) {
-  return ParseNumberField(ReadControlText(dialog, control), field);
+  std::string text;
+  if (!ReadControlText(dialog, control, text)) return -1;
+  return ParseNumberField(text, field);
 }
 
 int ChoiceOf(HWND dialog, int combo) {
-  return static_cast<int>(SendDlgItemMessageA(dialog, combo, CB_GETCURSEL, 0, 0));
+  return static_cast<int>(SendDlgItemMessageW(dialog, combo, CB_GETCURSEL, 0, 0));
 }
 
 // A text command. Family and given name also rebuild full_name (`rewrite_rows`): their officers'
 // rows are rewritten in place, keeping the selection and the top row.
-void SetTextField(HWND dialog, int control, size_t limit, const char* warning, EditFunction write,
+void SetTextField(HWND dialog, int control, size_t limit, UINT warning, EditFunction write,
                   bool rewrite_rows = false) {
   if (!FileOpen()) return;
-  std::string text = ReadTextInput(dialog, control, limit);
+  std::string text;
+  if (!ReadTextInput(dialog, control, limit, text)) return;
   if (text.empty()) {
     ShowWarning(dialog, warning);
     return;
@@ -63,7 +73,7 @@ void SetTextField(HWND dialog, int control, size_t limit, const char* warning, E
   if (rewrite_rows) {
     for (int32_t i = 0; i < selection.count; ++i) {
       const int32_t row = selection.list.rows[static_cast<size_t>(i)];
-      SendMessageA(list, LB_DELETESTRING, row, 0);
+      SendMessageW(list, LB_DELETESTRING, row, 0);
       InsertOfficerRow(list, row, ids[static_cast<size_t>(i)]);
     }
     RestoreOfficerSelection(list, selection);
@@ -74,17 +84,17 @@ void SetTextField(HWND dialog, int control, size_t limit, const char* warning, E
 
 // A numeric command: the entry's value, checked, goes to `write` with the selected officers.
 template <typename Write>
-void SetNumber(HWND dialog, int control, const NumberField& field, const char* warning, Write write);
+void SetNumber(HWND dialog, int control, const NumberField& field, UINT warning, Write write);
 
 // The plain numeric commands: one value into one field of every selected officer.
-void SetNumber(HWND dialog, int control, const NumberField& field, const char* warning,
+void SetNumber(HWND dialog, int control, const NumberField& field, UINT warning,
                void (*write)(std::span<uint8_t>, std::span<const OfficerId>, int32_t)) {
   SetNumber<>(dialog, control, field, warning,
               [write](std::span<const OfficerId> ids, int32_t value) { write(SaveBytes(), ids, value); });
 }
 
 template <typename Write>
-void SetNumber(HWND dialog, int control, const NumberField& field, const char* warning, Write write) {
+void SetNumber(HWND dialog, int control, const NumberField& field, UINT warning, Write write) {
   if (!FileOpen()) return;
   int32_t value = ReadNumberField(dialog, control, field);
   if (value < 0) {
@@ -107,41 +117,41 @@ void SetChoices(HWND dialog, Write write) {
 
 }  // namespace
 
-void SetFamilyName(HWND dialog) { SetTextField(dialog, IDC_FAMILY_NAME, NAME_TEXT_LIMIT, "姓を入力して下さい。", WriteFamilyName, true); }
+void SetFamilyName(HWND dialog) { SetTextField(dialog, IDC_FAMILY_NAME, NAME_TEXT_LIMIT, IDS_ENTER_FAMILY_NAME, WriteFamilyName, true); }
 
-void SetGivenName(HWND dialog) { SetTextField(dialog, IDC_GIVEN_NAME, NAME_TEXT_LIMIT, "名を入力して下さい。", WriteGivenName, true); }
+void SetGivenName(HWND dialog) { SetTextField(dialog, IDC_GIVEN_NAME, NAME_TEXT_LIMIT, IDS_ENTER_GIVEN_NAME, WriteGivenName, true); }
 
 void SetCourtesyName(HWND dialog) {
-  SetTextField(dialog, IDC_COURTESY_NAME, NAME_TEXT_LIMIT, "字を入力して下さい。", WriteCourtesyName);
+  SetTextField(dialog, IDC_COURTESY_NAME, NAME_TEXT_LIMIT, IDS_ENTER_COURTESY_NAME, WriteCourtesyName);
 }
 
 // The reading is stored as typed; the list is not re-sorted until the user sorts again.
 void SetReading(HWND dialog) {
-  SetTextField(dialog, IDC_READING, READING_TEXT_LIMIT, "ルビを入力して下さい。", WriteReading);
+  SetTextField(dialog, IDC_READING, READING_TEXT_LIMIT, IDS_ENTER_READING, WriteReading);
 }
 
 void SetFaceNumber(HWND dialog) {
-  SetNumber(dialog, IDC_FACE_NUMBER, FACE_NUMBER_INPUT, "0 から 845 までの数値を入力して下さい。", WriteFaceNumber);
+  SetNumber(dialog, IDC_FACE_NUMBER, FACE_NUMBER_INPUT, IDS_FACE_NUMBER_RANGE, WriteFaceNumber);
 }
 
 // With "禁老化" checked an officer is changed only when the new year makes them younger.
 void SetBirthYear(HWND dialog) {
   bool no_aging = IsDlgButtonChecked(dialog, IDC_NO_AGING) != 0;
-  SetNumber(dialog, IDC_BIRTH_YEAR, BIRTH_YEAR_INPUT, "100 から 355 までの数値を入力して下さい。",
+  SetNumber(dialog, IDC_BIRTH_YEAR, BIRTH_YEAR_INPUT, IDS_BIRTH_YEAR_RANGE,
             [no_aging](std::span<const OfficerId> ids, int32_t year) { WriteBirthYear(SaveBytes(), ids, year, no_aging); });
 }
 
 void SetLifeSpan(HWND dialog) {
-  SetNumber(dialog, IDC_LIFE_SPAN, LIFE_SPAN_INPUT, "0 から 7 までの数値を入力して下さい。", WriteLifeSpan);
+  SetNumber(dialog, IDC_LIFE_SPAN, LIFE_SPAN_INPUT, IDS_LIFE_SPAN_RANGE, WriteLifeSpan);
 }
 
 void SetLoyalty(HWND dialog) {
-  SetNumber(dialog, IDC_LOYALTY, LOYALTY_INPUT, "0 から 100 までの数値を入力して下さい。", WriteLoyalty);
+  SetNumber(dialog, IDC_LOYALTY, LOYALTY_INPUT, IDS_PERCENT_RANGE, WriteLoyalty);
 }
 
 void SetAbility(HWND dialog) {
   int ability = ChoiceOf(dialog, IDC_ABILITY);
-  SetNumber(dialog, IDC_ABILITY_VALUE, ABILITY_INPUT, "0 から 100 までの数値を入力して下さい。",
+  SetNumber(dialog, IDC_ABILITY_VALUE, ABILITY_INPUT, IDS_PERCENT_RANGE,
             [ability](std::span<const OfficerId> ids, int32_t value) { WriteAbility(SaveBytes(), ids, ability, value); });
 }
 

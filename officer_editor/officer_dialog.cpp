@@ -3,6 +3,7 @@
 
 #include "controls.h"
 #include "kana_binding.h"
+#include "officer_edits.h"
 #include "officer_editor.h"
 #include "resource.h"
 
@@ -10,23 +11,18 @@ namespace {
 
 uint8_t g_save_bytes[SAVE_FILE_LENGTH];
 
-// The fixed choice lists; an entry's index is the value the update commands read.
-const char* const ABILITY_CHOICES[] = {"武力", "知力", "政治", "魅力"};
-const char* const SKILL_CHOICES[] = {
-    "鬼謀", "神算", "虚報", "歩兵", "騎兵", "弩兵", "水軍", "偵察", "全能", "神眼", "築城", "警備", "発明",
-    "威風", "弁舌", "反計", "挑発", "混乱", "猛者", "智嚢", "治略", "人徳", "医術", "天文", "耕作", "商才"};
-const char* const SKILL_STATE_CHOICES[] = {"無", "有"};
-const char* const TACTIC_CHOICES[] = {"乱撃", "突撃", "奇襲", "撹乱", "車懸", "槍衾", "斉射", "火矢",
-                                      "矢嵐", "乱射", "烈火", "激流", "妖術", "落石", "攻城"};
-const char* const TACTIC_RANK_CHOICES[] = {"未", "初", "弐", "参", "四", "五", "極"};
-
+// The fixed choice lists (texts of the string table); an entry's index is the value the update
+// commands read.
 struct ChoiceList {
   int control;
-  std::span<const char* const> texts;
+  UINT first_text;
+  int count;
 };
-const ChoiceList CHOICE_LISTS[] = {{IDC_ABILITY, ABILITY_CHOICES},         {IDC_SKILL, SKILL_CHOICES},
-                                   {IDC_SKILL_STATE, SKILL_STATE_CHOICES}, {IDC_TACTIC, TACTIC_CHOICES},
-                                   {IDC_TACTIC_RANK, TACTIC_RANK_CHOICES}};
+const ChoiceList CHOICE_LISTS[] = {{IDC_ABILITY, IDS_ABILITY_CHOICES, ABILITY_COUNT},
+                                   {IDC_SKILL, IDS_SKILL_CHOICES, SKILL_COUNT},
+                                   {IDC_SKILL_STATE, IDS_SKILL_STATE_CHOICES, 2},
+                                   {IDC_TACTIC, IDS_TACTIC_CHOICES, TACTIC_COUNT},
+                                   {IDC_TACTIC_RANK, IDS_TACTIC_RANK_CHOICES, TACTIC_RANK_COUNT}};
 
 // The longest texts the edits take: bytes of code page 932 for the names, digits for the numbers.
 const EditLimit EDIT_LIMITS[] = {
@@ -37,10 +33,10 @@ const EditLimit EDIT_LIMITS[] = {
 BOOL InitOfficerDialog(HWND dialog) {
   LimitEdits(dialog, EDIT_LIMITS);
   for (const ChoiceList& list : CHOICE_LISTS) {
-    FillComboBox(dialog, list.control, list.texts);
-    SendDlgItemMessageA(dialog, list.control, CB_SETCURSEL, 0, 0);
+    FillComboBox(dialog, list.control, list.first_text, list.count);
+    SendDlgItemMessageW(dialog, list.control, CB_SETCURSEL, 0, 0);
   }
-  SendDlgItemMessageA(dialog, IDC_NO_AGING, BM_SETCHECK, BST_CHECKED, 0);
+  SendDlgItemMessageW(dialog, IDC_NO_AGING, BM_SETCHECK, BST_CHECKED, 0);
   BindKanaJump(GetDlgItem(dialog, IDC_OFFICER_LIST), g_officer_editor.list_jump);
   ShowWindow(dialog, SW_SHOW);
   return TRUE;
@@ -75,10 +71,10 @@ BOOL RunOfficerCommand(HWND dialog, int id) {
 
 }  // namespace
 
-OfficerEditorState g_officer_editor = {{"", SAVE_FILE_LENGTH, g_save_bytes, 0}, {}, {}, {nullptr, JumpOfficerList}};
+OfficerEditorState g_officer_editor = {{{}, SAVE_FILE_LENGTH, g_save_bytes, 0}, {}, {}, {nullptr, JumpOfficerList}};
 
 HWND CreateOfficerDialog(HINSTANCE instance) {
-  return CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_DIALOG1), nullptr, OfficerDialogProc, 0);
+  return CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_DIALOG1), nullptr, OfficerDialogProc, 0);
 }
 
 INT_PTR CALLBACK OfficerDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM) {

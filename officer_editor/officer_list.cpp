@@ -52,12 +52,12 @@ void RefreshOfficerList(HWND dialog, SortMode mode) {
   switch (mode) {
     case SORT_BY_ID: CopyRosterOrder(g_officer_editor.roster, order); break;
     case SORT_BY_READING:
-      if (!SortByReading(SaveBytes(), order, RowCount())) ShowWarning(dialog, "メモリ確保に失敗しました。");
+      if (!SortByReading(SaveBytes(), order, RowCount())) ShowWarning(dialog, IDS_NO_MEMORY);
       break;
     case SORT_REVERSE: ReverseOrder(order, RowCount()); break;
   }
   SetRedraw(list, false);
-  SendMessageA(list, LB_RESETCONTENT, 0, 0);
+  SendMessageW(list, LB_RESETCONTENT, 0, 0);
   for (int32_t row = 0; row < RowCount(); ++row) InsertOfficerRow(list, row, order[static_cast<size_t>(row)]);
   RestoreOfficerSelection(list, selection);
   SetRedraw(list, true);

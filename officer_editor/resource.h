@@ -1,6 +1,8 @@
 // Resource identifiers of Quillmere, the officer editor.
 #pragma once
 
+#include "shared_strings.h"
+
 #define IDD_DIALOG1 101
 #define IDR_MENU1 102
 
@@ -49,3 +51,20 @@
 #define ID_SORT_BY_ID 40005
 #define ID_SORT_BY_READING 40006
 #define ID_SORT_REVERSE 40007
+
+// Texts (string table): warnings, questions and the choice lists; an entry of a choice list is its
+// first id plus its index.
+#define IDS_ENTER_FAMILY_NAME 1000
+#define IDS_ENTER_GIVEN_NAME 1001
+#define IDS_ENTER_COURTESY_NAME 1002
+#define IDS_ENTER_READING 1003
+#define IDS_FACE_NUMBER_RANGE 1004
+#define IDS_BIRTH_YEAR_RANGE 1005
+#define IDS_LIFE_SPAN_RANGE 1006
+#define IDS_PERCENT_RANGE 1007
+#define IDS_NO_MEMORY 1008
+#define IDS_ABILITY_CHOICES 1100  // 4 entries
+#define IDS_SKILL_CHOICES 1200  // 26 entries
+#define IDS_SKILL_STATE_CHOICES 1300  // 2 entries
+#define IDS_TACTIC_CHOICES 1400  // 15 entries
+#define IDS_TACTIC_RANK_CHOICES 1500  // 7 entries

@@ -26,6 +26,7 @@
 #include "data_image.h"
 #include "officer_edits.h"
 #include "officer_editor.h"
+#include "text_boundary.h"
 #include "resource.h"
 #include "roster.h"
 #include "sample_data.h"
@@ -64,9 +65,9 @@ double Now() {
 
 void Pump() {
   MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
 }
 
@@ -88,32 +89,32 @@ struct BareList {
 };
 
 BareList CreateBareList(HWND model) {
-  WNDCLASSA window_class = {};
-  window_class.lpfnWndProc = DefWindowProcA;
-  window_class.hInstance = GetModuleHandleA(nullptr);
+  WNDCLASSW window_class = {};
+  window_class.lpfnWndProc = DefWindowProcW;
+  window_class.hInstance = GetModuleHandleW(nullptr);
   window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  window_class.lpszClassName = "BareListFrame";
-  RegisterClassA(&window_class);
+  window_class.lpszClassName = L"BareListFrame";
+  RegisterClassW(&window_class);
   RECT rect;
   GetWindowRect(model, &rect);
   int width = rect.right - rect.left, height = rect.bottom - rect.top;
-  HWND frame = CreateWindowA("BareListFrame", "bare list", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 0,
+  HWND frame = CreateWindowW(L"BareListFrame", L"bare list", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 0,
                              width + 60, height + 80, nullptr, nullptr, window_class.hInstance, nullptr);
-  HWND list = CreateWindowA("LISTBOX", "",
+  HWND list = CreateWindowW(L"LISTBOX", L"",
                             WS_CHILD | WS_VISIBLE | LBS_EXTENDEDSEL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
                                 WS_BORDER | WS_VSCROLL,
                             10, 10, width, height, frame, nullptr, window_class.hInstance, nullptr);
-  SendMessageA(list, WM_SETFONT, SendMessageA(model, WM_GETFONT, 0, 0), FALSE);
+  SendMessageW(list, WM_SETFONT, SendMessageW(model, WM_GETFONT, 0, 0), FALSE);
   return {frame, list};
 }
 
-void FillBareList(HWND list, const std::vector<std::string>& texts) {
-  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-  SendMessageA(list, LB_RESETCONTENT, 0, 0);
+void FillBareList(HWND list, const std::vector<std::wstring>& texts) {
+  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(list, LB_RESETCONTENT, 0, 0);
   for (size_t row = 0; row < texts.size(); ++row) {
-    SendMessageA(list, LB_INSERTSTRING, row, reinterpret_cast<LPARAM>(texts[row].c_str()));
+    SendMessageW(list, LB_INSERTSTRING, row, reinterpret_cast<LPARAM>(texts[row].c_str()));
   }
-  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);
 }
 
@@ -128,7 +129,7 @@ void PrintRow(const char* what, const Figures& figures, const Figures& bare) {
 }  // namespace
 
 int main() {
-  HWND dialog = CreateOfficerDialog(GetModuleHandleA(nullptr));
+  HWND dialog = CreateOfficerDialog(GetModuleHandleW(nullptr));
   if (dialog == nullptr) {
     std::printf("the dialog could not be created\n");
     return 1;
@@ -139,26 +140,36 @@ int main() {
   std::vector<uint8_t> save = MakeFullRosterSave();
   DataFileImage& image = g_officer_editor.save;
   std::memcpy(image.data, save.data(), save.size());
-  SetImagePath(image, "C:\\bench\\FULL.sav");
-  SendMessageA(list, LB_RESETCONTENT, 0, 0);
+  SetImagePath(image, L"C:\\bench\\FULL.sav");
+  SendMessageW(list, LB_RESETCONTENT, 0, 0);
   BuildOfficerRoster({image.data, static_cast<size_t>(image.length)}, g_officer_editor.roster);
   RefreshOfficerList(dialog, SORT_BY_ID);
   Pump();
   const int32_t rows = g_officer_editor.roster.count;
   std::printf("officer list: %d rows (list box reports %d), list box %s\n", rows,
-              static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)), LIST_STYLE_NAME);
+              static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0)), LIST_STYLE_NAME);
   if (rows != ROSTER_CAPACITY) {
     std::printf("the roster is not full\n");
     return 1;
   }
 
-  for (int32_t row = 3; row < rows; row += 7) SendMessageA(list, LB_SETSEL, TRUE, row);
-  SendMessageA(list, LB_SETTOPINDEX, TOP_ROW, 0);
-  const LRESULT selected = SendMessageA(list, LB_GETSELCOUNT, 0, 0);
+  for (int32_t row = 3; row < rows; row += 7) SendMessageW(list, LB_SETSEL, TRUE, row);
+  SendMessageW(list, LB_SETTOPINDEX, TOP_ROW, 0);
+  const LRESULT selected = SendMessageW(list, LB_GETSELCOUNT, 0, 0);
 
-  std::vector<std::string> texts;
+  // The bare list box gets its rows as UTF-16 already; the officer list converts each from code
+  // page 932 as it fills.
+  std::vector<std::wstring> texts;
   for (int32_t row = 0; row < rows; ++row) {
-    texts.emplace_back(OfficerFullName(save, g_officer_editor.roster.ids[static_cast<size_t>(row)]));
+    texts.push_back(WideFromCp932(OfficerFullName(save, g_officer_editor.roster.ids[static_cast<size_t>(row)])));
+  }
+  {
+    const double start = Now();
+    size_t total = 0;
+    for (int32_t row = 0; row < rows; ++row) {
+      total += WideFromCp932(OfficerFullName(save, g_officer_editor.roster.ids[static_cast<size_t>(row)])).size();
+    }
+    std::printf("converting %d rows from code page 932: %.3f ms (%zu characters)\n", rows, Now() - start, total);
   }
   BareList bare = CreateBareList(list);
   FillBareList(bare.list, texts);
@@ -194,8 +205,8 @@ int main() {
   }
 
   std::printf("\nafter the runs: %d rows selected (%d before), top row %d\n",
-              static_cast<int>(SendMessageA(list, LB_GETSELCOUNT, 0, 0)), static_cast<int>(selected),
-              static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0)));
+              static_cast<int>(SendMessageW(list, LB_GETSELCOUNT, 0, 0)), static_cast<int>(selected),
+              static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0)));
   DestroyWindow(bare.frame);
   ClearImagePath(image);
   DestroyWindow(dialog);

@@ -6,16 +6,18 @@
 #include <cstdio>
 #include <cstring>
 #include <iterator>
+#include <string>
 
 #include "data_image.h"
 #include "initial_items.h"
 #include "item_table.h"
 #include "roster.h"
+#include "sjis_text.h"
 
 namespace {
 
 struct Part {
-  const char* text;     // Shift-JIS (this file is compiled for code page 932)
+  const char* text;     // UTF-8, stored as Shift-JIS
   const char* reading;  // half-width katakana
 };
 
@@ -49,11 +51,13 @@ void Fill(std::vector<uint8_t>& bytes, Lcg& rng) {
   for (uint8_t& b : bytes) b = rng.Byte();
 }
 
-// Writes a text field as the editors do: text, NUL, spaces to the end.
-void PutText(std::vector<uint8_t>& bytes, int32_t offset, const char* text, int32_t width) {
+// Writes a text field as the editors do: text (given in UTF-8, stored as Shift-JIS), NUL, spaces
+// to the end.
+void PutText(std::vector<uint8_t>& bytes, int32_t offset, const std::string& utf8, int32_t width) {
+  const std::string text = Sjis(utf8);
   std::fill_n(bytes.begin() + offset, width, uint8_t{0x20});
-  size_t length = std::min(std::strlen(text), static_cast<size_t>(width - 1));
-  std::memcpy(bytes.data() + offset, text, length);
+  size_t length = std::min(text.size(), static_cast<size_t>(width - 1));
+  std::memcpy(bytes.data() + offset, text.data(), length);
   bytes[offset + length] = 0;
 }
 
@@ -61,9 +65,8 @@ void PutOfficer(std::vector<uint8_t>& save, OfficerId id, Lcg& rng) {
   const Part& family = FAMILY[rng.Below(std::size(FAMILY))];
   const Part& given = GIVEN[rng.Below(std::size(GIVEN))];
   const Part& courtesy = GIVEN[rng.Below(std::size(GIVEN))];
-  char full[16], reading[32];
-  std::snprintf(full, sizeof full, "%s%s", family.text, given.text);
-  std::snprintf(reading, sizeof reading, "%s%s", family.reading, given.reading);
+  const std::string full = std::string(family.text) + given.text;
+  const std::string reading = std::string(family.reading) + given.reading;
   PutText(save, NameFieldOffset(id, FAMILY_NAME_FIELD), family.text, NAME_WIDTH);
   PutText(save, NameFieldOffset(id, GIVEN_NAME_FIELD), given.text, NAME_WIDTH);
   PutText(save, NameFieldOffset(id, COURTESY_NAME_FIELD), courtesy.text, NAME_WIDTH);

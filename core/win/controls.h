@@ -1,14 +1,21 @@
-// Small Win32 helpers both programs share: reading texts from controls, switching a list's
+// Small Win32 helpers shared by both programs: texts of controls in Shift-JIS, switching a list's
 // drawing off around many-row changes, and subclassing a control.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
-// The whole text of a dialog control, as Shift-JIS bytes. Read whole because under Wine a short
-// buffer can end with half a double-byte character; callers cut at character boundaries.
-std::string ReadControlText(HWND dialog, int control_id);
+// The whole text of a dialog control as Shift-JIS bytes, read whole so that callers cut it at
+// character boundaries in bytes. False when the control holds a character that code page 932
+// cannot hold: the caller refuses the input (see WarnNotStorable).
+bool ReadControlText(HWND dialog, int control_id, std::string& text);
+// The warning for such an input, in the editors' style; `caption_id` as ShowWarning's.
+void WarnNotStorable(HWND dialog, UINT caption_id = 0);
+
+// Shows Shift-JIS bytes as the control's text.
+void SetControlText(HWND dialog, int control_id, std::string_view text);
 
 // WM_SETREDRAW: drawing off before many rows change, on again afterwards (which repaints).
 void SetRedraw(HWND control, bool on);

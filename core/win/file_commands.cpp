@@ -15,7 +15,7 @@ int AskToSaveDocument(HWND dialog, const ImageDocument& document) {
 
 void OpenDocument(HWND dialog, const ImageDocument& document) {
   if (AskToSaveDocument(dialog, document) == 0) return;
-  char path[PATH_CAPACITY];
+  PathChar path[PATH_CAPACITY];
   if (!ChooseOpenFile(dialog, path)) return;
   DataFileImage& image = *document.image;
   SetImagePath(image, path);
@@ -31,7 +31,7 @@ void OpenDocument(HWND dialog, const ImageDocument& document) {
 void SaveDocumentAs(HWND dialog, const ImageDocument& document) {
   DataFileImage& image = *document.image;
   if (!IsImageOpen(image)) return;
-  char path[PATH_CAPACITY];
+  PathChar path[PATH_CAPACITY];
   if (!ChooseSaveFile(dialog, path)) return;
   SetImagePath(image, path);
   StoreDocument(dialog, document);

@@ -4,105 +4,100 @@
 #include <commdlg.h>
 
 #include <cstddef>
-#include <cstdio>
 
-const char WARNING_CAPTION[] = "警告";
+#include "shared_strings.h"
+#include "text_boundary.h"
 
-const ImageMessages OFFICER_EDITOR_MESSAGES = {
-    "ファイルの読み取りに失敗しました。",
-    "ファイルの保存に失敗しました。",
-    "データが変更されています。保存しますか?",
-    false,
-};
-
-const ImageMessages ITEM_EDITOR_MESSAGES = {
-    "ファイルの読み取りに失敗しました。",
-    "ファイルの書き込みに失敗しました。",
-    "データが変更されています。保存しますか?",
-    true,
-};
+const ImageMessages OFFICER_EDITOR_MESSAGES = {IDS_LOAD_FAILED, IDS_SAVE_FAILED, IDS_UNSAVED_CHANGES, false};
+const ImageMessages ITEM_EDITOR_MESSAGES = {IDS_LOAD_FAILED, IDS_WRITE_FAILED, IDS_UNSAVED_CHANGES, true};
 
 namespace {
 
-// The text of a box: the fixed text, or the image's path, a line feed and the fixed text. Room for
-// the longest path (259 bytes) and every fixed text.
-struct BoxText {
-  char text[PATH_CAPACITY + 128];
-};
-
-BoxText Compose(const DataFileImage& image, const ImageMessages& messages, const char* fixed) {
-  BoxText box;
-  if (messages.name_path) {
-    std::snprintf(box.text, sizeof box.text, "%s\n%s", image.path, fixed);
-  } else {
-    std::snprintf(box.text, sizeof box.text, "%s", fixed);
-  }
-  return box;
+// The text of a box: the fixed text, or the image's path, a line feed and the fixed text.
+std::wstring Compose(const DataFileImage& image, const ImageMessages& messages, UINT fixed) {
+  if (!messages.name_path) return LoadText(fixed);
+  return std::wstring(image.path) + L"\n" + LoadText(fixed);
 }
 
-// The one filter of both dialogs: "セーブデータ(*.sav)", "*.sav", and the empty string that ends the list.
-const char SAVE_FILE_FILTER[] = "セーブデータ(*.sav)\0*.sav\0";
-
 // The members are those of the layout without the Windows 2000 additions: 76 bytes in the 32-bit
-// programs.
-OPENFILENAMEA DialogRecord(HWND owner, char (&path)[PATH_CAPACITY], char (&title)[PATH_CAPACITY]) {
-  OPENFILENAMEA record{};
-  record.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+// programs. `filter` holds the filter with its parts separated by NULs.
+OPENFILENAMEW DialogRecord(HWND owner, PathChar (&path)[PATH_CAPACITY], PathChar (&title)[PATH_CAPACITY],
+                           const std::wstring& filter, const std::wstring& extension) {
+  OPENFILENAMEW record{};
+  record.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
   record.hwndOwner = owner;
-  record.lpstrFilter = SAVE_FILE_FILTER;
+  record.lpstrFilter = filter.c_str();
   record.lpstrFile = path;
   record.nMaxFile = PATH_CAPACITY;
   record.lpstrFileTitle = title;
   record.nMaxFileTitle = PATH_CAPACITY;
-  record.lpstrDefExt = "sav";
+  record.lpstrDefExt = extension.c_str();
   return record;
+}
+
+// The one filter of both dialogs: "セーブデータ(*.sav)", "*.sav", and the empty string that ends the
+// list. A string table cannot hold NULs, so its parts are separated by "|" there.
+std::wstring SaveFileFilter() {
+  std::wstring filter = LoadText(IDS_SAVE_FILE_FILTER);
+  for (wchar_t& c : filter) {
+    if (c == L'|') c = L'\0';
+  }
+  return filter;
+}
+
+int RunFileDialog(HWND owner, PathChar (&path)[PATH_CAPACITY], bool save) {
+  PathChar title[PATH_CAPACITY] = L"";
+  path[0] = L'\0';
+  const std::wstring filter = SaveFileFilter();
+  const std::wstring extension = LoadText(IDS_SAVE_FILE_EXTENSION);
+  OPENFILENAMEW record = DialogRecord(owner, path, title, filter, extension);
+  if (save) {
+    record.nFilterIndex = 1;
+    record.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+    return GetSaveFileNameW(&record) ? 1 : 0;
+  }
+  record.nFilterIndex = 0;
+  record.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST;
+  return GetOpenFileNameW(&record) ? 1 : 0;
 }
 
 }  // namespace
 
 #ifndef _WIN64
-static_assert(offsetof(OPENFILENAMEA, pvReserved) == 76, "the 32-bit record without the Windows 2000 members");
+static_assert(offsetof(OPENFILENAMEW, pvReserved) == 76, "the 32-bit record without the Windows 2000 members");
 #endif
 
-void ShowWarning(HWND owner, const char* text, const char* caption) {
-  MessageBoxA(owner, text, caption, MB_OK | MB_ICONWARNING);
+void ShowWarningText(HWND owner, const std::wstring& text, UINT caption_id) {
+  MessageBoxW(owner, text.c_str(), LoadText(caption_id != 0 ? caption_id : IDS_WARNING_CAPTION).c_str(),
+              MB_OK | MB_ICONWARNING);
+}
+
+void ShowWarning(HWND owner, UINT text_id, UINT caption_id) { ShowWarningText(owner, LoadText(text_id), caption_id); }
+
+bool AskYesNo(HWND owner, const std::wstring& text, UINT caption_id) {
+  return MessageBoxW(owner, text.c_str(), LoadText(caption_id).c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 int LoadImageReporting(HWND owner, DataFileImage& image, const ImageMessages& messages) {
-  BoxText failure = Compose(image, messages, messages.load_failed);
+  const std::wstring failure = Compose(image, messages, messages.load_failed);
   if (ReadImageFile(image) == LoadResult::Loaded) return 1;
-  ShowWarning(owner, failure.text);
+  ShowWarningText(owner, failure);
   return 0;
 }
 
 int StoreImageReporting(HWND owner, DataFileImage& image, const ImageMessages& messages) {
-  BoxText failure = Compose(image, messages, messages.store_failed);
+  const std::wstring failure = Compose(image, messages, messages.store_failed);
   if (WriteImageFile(image) == StoreResult::Stored) return 1;
-  ShowWarning(owner, failure.text);
+  ShowWarningText(owner, failure);
   return 0;
 }
 
 int AskSaveChangesReporting(HWND owner, DataFileImage& image, const ImageMessages& messages) {
   if (!image.dirty || !IsImageOpen(image)) return 3;
-  BoxText question = Compose(image, messages, messages.unsaved_changes);
-  if (MessageBoxA(owner, question.text, "データの保存", MB_YESNO | MB_ICONQUESTION) != IDYES) return 2;
+  if (!AskYesNo(owner, Compose(image, messages, messages.unsaved_changes), IDS_SAVE_QUESTION_CAPTION)) return 2;
   return StoreImageReporting(owner, image, messages);
 }
 
-int ChooseOpenFile(HWND owner, char (&path)[PATH_CAPACITY]) {
-  char title[PATH_CAPACITY] = "";
-  path[0] = '\0';
-  OPENFILENAMEA record = DialogRecord(owner, path, title);
-  record.nFilterIndex = 0;
-  record.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST;
-  return GetOpenFileNameA(&record) ? 1 : 0;
-}
+int ChooseOpenFile(HWND owner, PathChar (&path)[PATH_CAPACITY]) { return RunFileDialog(owner, path, false); }
 
-int ChooseSaveFile(HWND owner, char (&path)[PATH_CAPACITY]) {
-  char title[PATH_CAPACITY] = "";
-  path[0] = '\0';
-  OPENFILENAMEA record = DialogRecord(owner, path, title);
-  record.nFilterIndex = 1;
-  record.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-  return GetSaveFileNameA(&record) ? 1 : 0;
-}
+int ChooseSaveFile(HWND owner, PathChar (&path)[PATH_CAPACITY]) { return RunFileDialog(owner, path, true); }

@@ -4,23 +4,27 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "data_image.h"
 
-// How a program words its image messages. With `name_path` the image's full path stands on the
-// first line of every box ("%s\n..."); without it the box names no file.
+// How a program words its image messages (string ids). With `name_path` the image's full path
+// stands on the first line of every box ("%s\n..."); without it the box names no file.
 struct ImageMessages {
-  const char* load_failed;
-  const char* store_failed;
-  const char* unsaved_changes;
+  UINT load_failed;
+  UINT store_failed;
+  UINT unsaved_changes;
   bool name_path;
 };
 extern const ImageMessages OFFICER_EDITOR_MESSAGES;  // Quillmere
 extern const ImageMessages ITEM_EDITOR_MESSAGES;     // Varnholt
 
-extern const char WARNING_CAPTION[];  // "警告"
-
-// A warning box (MB_ICONWARNING, OK) owned by `owner`.
-void ShowWarning(HWND owner, const char* text, const char* caption = WARNING_CAPTION);
+// A warning box (MB_ICONWARNING, OK) owned by `owner`; the caption is "警告" unless another
+// string id is given.
+void ShowWarning(HWND owner, UINT text_id, UINT caption_id = 0);
+void ShowWarningText(HWND owner, const std::wstring& text, UINT caption_id = 0);
+// A question box (MB_YESNO, MB_ICONQUESTION); true when answered Yes.
+bool AskYesNo(HWND owner, const std::wstring& text, UINT caption_id);
 
 // 1 when `length` bytes were read; 0 after a failure, which has been shown.
 int LoadImageReporting(HWND owner, DataFileImage& image, const ImageMessages& messages);
@@ -31,5 +35,5 @@ int AskSaveChangesReporting(HWND owner, DataFileImage& image, const ImageMessage
 
 // The open and save dialogs for "*.sav" files. 1 with the chosen full path in `path`; 0 when the
 // dialog was cancelled or failed.
-int ChooseOpenFile(HWND owner, char (&path)[PATH_CAPACITY]);
-int ChooseSaveFile(HWND owner, char (&path)[PATH_CAPACITY]);
+int ChooseOpenFile(HWND owner, PathChar (&path)[PATH_CAPACITY]);
+int ChooseSaveFile(HWND owner, PathChar (&path)[PATH_CAPACITY]);

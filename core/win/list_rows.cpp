@@ -4,14 +4,15 @@
 #include <algorithm>
 
 #include "controls.h"
+#include "text_boundary.h"
 
 void CaptureListSelection(HWND list, ListSelection& selection) {
-  const LRESULT count = SendMessageA(list, LB_GETSELCOUNT, 0, 0);
-  const LRESULT top = SendMessageA(list, LB_GETTOPINDEX, 0, 0);
+  const LRESULT count = SendMessageW(list, LB_GETSELCOUNT, 0, 0);
+  const LRESULT top = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
   selection.top_row = top > 0 ? static_cast<int32_t>(top) : 0;
   selection.count = 0;
   if (count <= 0) return;
-  const LRESULT got = SendMessageA(list, LB_GETSELITEMS, std::min<LRESULT>(count, LIST_CAPACITY),
+  const LRESULT got = SendMessageW(list, LB_GETSELITEMS, std::min<LRESULT>(count, LIST_CAPACITY),
                                    reinterpret_cast<LPARAM>(selection.rows.data()));
   selection.count = got > 0 ? static_cast<int32_t>(got) : 0;
 }
@@ -19,7 +20,7 @@ void CaptureListSelection(HWND list, ListSelection& selection) {
 void SelectListRows(HWND list, std::span<const int32_t> rows, int32_t top_row) {
   std::array<bool, LIST_CAPACITY> selected{};
   // A row the list does not have cannot be selected, and so would not take the caret either.
-  const LRESULT shown = SendMessageA(list, LB_GETCOUNT, 0, 0);
+  const LRESULT shown = SendMessageW(list, LB_GETCOUNT, 0, 0);
   int32_t caret_row = -1;
   for (int32_t row : rows) {
     if (row < 0 || row >= LIST_CAPACITY) continue;
@@ -30,44 +31,43 @@ void SelectListRows(HWND list, std::span<const int32_t> rows, int32_t top_row) {
     if (!selected[static_cast<size_t>(first)]) continue;
     int32_t last = first;
     while (last + 1 < LIST_CAPACITY && selected[static_cast<size_t>(last + 1)]) ++last;
-    SendMessageA(list, LB_SELITEMRANGE, TRUE, MAKELPARAM(first, last));
+    SendMessageW(list, LB_SELITEMRANGE, TRUE, MAKELPARAM(first, last));
     first = last;
   }
-  if (caret_row >= 0) SendMessageA(list, LB_SETSEL, TRUE, caret_row);
-  SendMessageA(list, LB_SETTOPINDEX, top_row, 0);
+  if (caret_row >= 0) SendMessageW(list, LB_SETSEL, TRUE, caret_row);
+  SendMessageW(list, LB_SETTOPINDEX, top_row, 0);
 }
 
 void SelectAllListRows(HWND list, int32_t row_count) {
-  SendMessageA(list, LB_SELITEMRANGE, TRUE, MAKELPARAM(0, row_count - 1));
+  SendMessageW(list, LB_SELITEMRANGE, TRUE, MAKELPARAM(0, row_count - 1));
 }
 
 void InvertListSelection(HWND list, int32_t row_count) {
-  const LRESULT top = SendMessageA(list, LB_GETTOPINDEX, 0, 0);
+  const LRESULT top = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
   SetRedraw(list, false);
   for (int32_t row = 0; row < row_count; ++row) {
-    const bool selected = SendMessageA(list, LB_GETSEL, row, 0) != 0;
-    SendMessageA(list, LB_SETSEL, selected ? FALSE : TRUE, row);
+    const bool selected = SendMessageW(list, LB_GETSEL, row, 0) != 0;
+    SendMessageW(list, LB_SETSEL, selected ? FALSE : TRUE, row);
   }
-  SendMessageA(list, LB_SETTOPINDEX, top, 0);
+  SendMessageW(list, LB_SETTOPINDEX, top, 0);
   SetRedraw(list, true);
 }
 
 void InsertTextRow(HWND control, UINT insert_message, int32_t row, std::string_view text) {
-  std::string row_text(text);
-  SendMessageA(control, insert_message, row, reinterpret_cast<LPARAM>(row_text.c_str()));
+  SendMessageW(control, insert_message, row, reinterpret_cast<LPARAM>(WideFromCp932(text).c_str()));
 }
 
-void FillComboBox(HWND dialog, int control, std::span<const char* const> texts) {
+void FillComboBox(HWND dialog, int control, UINT first_id, int count) {
   HWND combo = GetDlgItem(dialog, control);
   SetRedraw(combo, false);
-  for (size_t i = 0; i < texts.size(); ++i) {
-    SendMessageA(combo, CB_INSERTSTRING, i, reinterpret_cast<LPARAM>(texts[i]));
+  for (int i = 0; i < count; ++i) {
+    SendMessageW(combo, CB_INSERTSTRING, i, reinterpret_cast<LPARAM>(LoadText(first_id + i).c_str()));
   }
   SetRedraw(combo, true);
 }
 
 void LimitEdits(HWND dialog, std::span<const EditLimit> limits) {
   for (const EditLimit& limit : limits) {
-    SendDlgItemMessageA(dialog, limit.control, EM_LIMITTEXT, limit.characters, 0);
+    SendDlgItemMessageW(dialog, limit.control, EM_LIMITTEXT, limit.characters, 0);
   }
 }

@@ -39,8 +39,9 @@ void InvertListSelection(HWND list, int32_t row_count);
 // CB_INSERTSTRING as `insert_message` says.
 void InsertTextRow(HWND control, UINT insert_message, int32_t row, std::string_view text);
 
-// The entries of a combo box, in order; the index of an entry is the value its command reads.
-void FillComboBox(HWND dialog, int control, std::span<const char* const> texts);
+// The entries of a combo box, in order, from `count` texts of the string table starting at
+// `first_id`; the index of an entry is the value its command reads.
+void FillComboBox(HWND dialog, int control, UINT first_id, int count);
 
 // The most characters an edit control takes.
 struct EditLimit {

@@ -1,14 +1,15 @@
 // The message loop of both programs.
 #include "message_loop.h"
 
-#include "image_dialogs.h"
+#include "shared_strings.h"
+#include "text_boundary.h"
 
 void ReportNoWindow() {
-  MessageBoxA(nullptr, "ウィンドウハンドルの確保に失敗しました。", WARNING_CAPTION, MB_ICONWARNING);
+  MessageBoxW(nullptr, LoadText(IDS_NO_WINDOW).c_str(), LoadText(IDS_WARNING_CAPTION).c_str(), MB_ICONWARNING);
 }
 
-// The loop uses the W functions: under Wine an A loop garbles double-byte characters typed into
-// the edits, while the W loop delivers them intact to the same ANSI dialog.
+// The loop uses the W functions, as the dialog and its controls are UTF-16 windows: an A loop
+// would pass typed characters through the system's ANSI code page.
 int RunDialogMessageLoop(HWND dialog) {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0)) {

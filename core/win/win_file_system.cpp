@@ -1,5 +1,6 @@
-// The file system of Windows: stdio streams for the bytes, the read-only attribute, and
-// ReplaceFileA / MoveFileExA to put a finished temporary file in the place of the target.
+// The file system of Windows, with UTF-16 paths: stdio streams for the bytes, the read-only
+// attribute, and ReplaceFileW / MoveFileExW to put a finished temporary file in the place of the
+// target.
 #include <windows.h>
 
 #include <io.h>
@@ -32,26 +33,26 @@ class WinOutputFile final : public OutputFile {
 
 class WinFileSystem final : public FileSystem {
  public:
-  std::FILE* OpenForReading(const char* path) override { return std::fopen(path, "rb"); }
+  std::FILE* OpenForReading(const PathChar* path) override { return _wfopen(path, L"rb"); }
   // Checked by the program itself: under Wine as root, fopen(..., "wb") succeeds on a file whose
   // read-only attribute is set, where Windows refuses it.
-  bool IsReadOnly(const char* path) override {
-    DWORD attributes = GetFileAttributesA(path);
+  bool IsReadOnly(const PathChar* path) override {
+    DWORD attributes = GetFileAttributesW(path);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
   }
-  std::unique_ptr<OutputFile> Create(const char* path) override {
-    std::FILE* file = std::fopen(path, "wb");
+  std::unique_ptr<OutputFile> Create(const PathChar* path) override {
+    std::FILE* file = _wfopen(path, L"wb");
     if (file == nullptr) return nullptr;
     return std::make_unique<WinOutputFile>(file);
   }
-  bool Replace(const char* from, const char* to) override {
-    if (GetFileAttributesA(to) != INVALID_FILE_ATTRIBUTES &&
-        ReplaceFileA(to, from, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+  bool Replace(const PathChar* from, const PathChar* to) override {
+    if (GetFileAttributesW(to) != INVALID_FILE_ATTRIBUTES &&
+        ReplaceFileW(to, from, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
       return true;
     }
-    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    return MoveFileExW(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
   }
-  void Remove(const char* path) override { DeleteFileA(path); }
+  void Remove(const PathChar* path) override { DeleteFileW(path); }
 };
 
 WinFileSystem g_platform_file_system;

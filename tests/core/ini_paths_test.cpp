@@ -76,3 +76,32 @@ TEST(IniPaths, ScenarioPathCanBeComposedWhereTheValueWasRead) {
 }
 
 }  // namespace
+
+// The ini value is found in the file's own bytes, as the system's profile functions find it, so a
+// Shift-JIS "Path" is read the same whatever the system's code page.
+TEST(IniPaths, ValueIsFoundInTheFilesBytes) {
+  const std::string kanji_path = "D:\\" + Sjis("ゲーム") + "\\";
+  struct Case {
+    const char* name;
+    std::string ini;
+    bool found;
+    std::string value;
+  };
+  const Case cases[] = {
+      {"Shift-JIS value, CRLF", "[Init]\r\nPath=" + kanji_path + "\r\n", true, kanji_path},
+      {"names in any case, spaces around", "[ init ]\nOther=1\n  path = E:\\San8 \n", true, "E:\\San8"},
+      {"quotes dropped", "[Init]\nPath=\"E:\\A B\"\n", true, "E:\\A B"},
+      {"UTF-8 mark skipped", "\xEF\xBB\xBF[Init]\nPath=E:\\x\n", true, "E:\\x"},
+      {"first of two", "[Init]\nPath=E:\\1\nPath=E:\\2\n", true, "E:\\1"},
+      {"empty value", "[Init]\nPath=\n", true, ""},
+      {"key in another section", "[Other]\nPath=E:\\x\n[Init]\nKey=1\n", false, ""},
+      {"commented out", "[Init]\n;Path=E:\\x\n", false, ""},
+      {"no file contents", "", false, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::string value = "unchanged";
+    EXPECT_EQ(FindIniValue(c.ini, INI_SECTION, INI_INSTALL_PATH_KEY, value), c.found);
+    if (c.found) EXPECT_EQ(value, c.value);
+  }
+}

@@ -35,20 +35,8 @@ std::string Padded(const std::string& text) {  // text, NUL, spaces to 13 bytes
   return field;
 }
 
-TEST(ItemTable, ChoiceListsHoldTheirTextsInShiftJis) {
-  EXPECT_EQ(ITEM_TYPE_TEXTS.size(), 12u);
-  EXPECT_EQ(ITEM_IMAGE_TEXTS.size(), 80u);
-  EXPECT_EQ(ITEM_SKILL_TEXTS.size(), 27u);
-  // The user-defined character of image 19 survives as F0 9A; 釭 of image 7 is FB BD.
-  EXPECT_EQ(Bytes(ITEM_IMAGE_TEXTS[19]),
-            (std::vector<uint8_t>{0x93, 0x53, 0xF0, 0x9A, 0xE5, 0x5B, 0x8D, 0x9C, 0x9E, 0x53}));
-  EXPECT_EQ(Bytes(ITEM_IMAGE_TEXTS[7]), (std::vector<uint8_t>{0x90, 0xC2, 0xFB, 0xBD, 0x82, 0xCC, 0x8C, 0x95}));
-  EXPECT_EQ(std::string(ITEM_TYPE_TEXTS[9]), Sjis("玉璽 [魅力100]"));
-  EXPECT_EQ(std::string(ITEM_TYPE_TEXTS[11]), Sjis("装飾"));
-  EXPECT_EQ(std::string(ITEM_IMAGE_TEXTS[0]), Sjis("赤兎馬"));
-  EXPECT_EQ(std::string(ITEM_IMAGE_TEXTS[79]), Sjis("羅綺香嚢"));
-  EXPECT_EQ(std::string(ITEM_SKILL_TEXTS[0]), Sjis("猛者"));
-  EXPECT_EQ(std::string(ITEM_SKILL_TEXTS[NO_SKILL_INDEX]), Sjis("なし"));
+// The choice lists' texts are the item editor's resources (its UI tests check them).
+TEST(ItemTable, TablesEndWhereTheFilesHaveThem) {
   EXPECT_EQ(ItemRecordOffset(ITEM_COUNT - 1) + ITEM_RECORD_SIZE - 1, 9192);  // the table's last byte
   EXPECT_EQ(OwnerEntryOffset(ITEM_COUNT - 1) + OWNER_ENTRY_SIZE - 1, 154253);
 }

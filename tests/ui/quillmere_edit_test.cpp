@@ -1,5 +1,6 @@
 // Quillmere's update commands under Wine: typed through the real dialog into selected officers,
 // saved, and compared with the original file byte by byte.
+#include <cstdlib>
 #include <cstring>
 
 #include "quillmere_fixture.h"
@@ -217,6 +218,49 @@ TEST_F(QuillmereEditTest, InputsSurviveOpeningAnotherFile) {
   EXPECT_EQ(WindowText(Item(IDC_LOYALTY)), "42");
   EXPECT_EQ(SendMessageA(Item(IDC_TACTIC), CB_GETCURSEL, 0, 0), 5);
   EXPECT_EQ(SendMessageA(Item(IDC_NO_AGING), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+}
+
+}  // namespace
+
+namespace {
+
+// Whatever the system's code page: kanji typed as UTF-16 reach the file as code page 932, a
+// character code page 932 cannot hold is refused with a warning and nothing is written, and files
+// whose names code page 932 cannot spell open and save. ctest runs this under code pages 932 and
+// 1252 and says which through EDITORS_EXPECTED_ACP.
+TEST_F(QuillmereTest, TextsAndFileNamesDoNotDependOnTheSystemCodePage) {
+  if (const char* acp = std::getenv("EDITORS_EXPECTED_ACP")) EXPECT_EQ(GetACP(), static_cast<UINT>(std::atoi(acp)));
+  for (const char* name : {"Ünïcødé.sav", "简体.sav"}) {
+    SCOPED_TRACE(name);
+    const std::string path = files_.Path(name);
+    WriteFileBytes(path, sample_);
+    Open(path);
+    ASSERT_TRUE(IsImageOpen(g_officer_editor.save));
+    EXPECT_EQ(Utf8OfWide(g_officer_editor.save.path), path);
+    SelectRows({0});
+    const OfficerId officer = g_officer_editor.order[0];
+    SetWindowTextW(Item(IDC_FAMILY_NAME), L"伊藤");
+    Command(dialog_, IDC_SET_FAMILY_NAME);
+    Command(dialog_, ID_FILE_SAVE);
+    const std::vector<uint8_t> saved = ReadFileBytes(path);
+    ASSERT_EQ(saved.size(), sample_.size());
+    const uint8_t* family = &saved[static_cast<size_t>(NameFieldOffset(officer, FAMILY_NAME_FIELD))];
+    EXPECT_EQ(std::vector<uint8_t>(family, family + NAME_WIDTH), (std::vector<uint8_t>{0x88, 0xC9, 0x93, 0xA1, 0x00}));
+    EXPECT_EQ(ListRow(0).substr(0, 4), "\x88\xC9\x93\xA1");
+  }
+
+  answers_.TakeSeen();  // the two file dialogs
+  const std::vector<uint8_t> before(g_officer_editor.save.data, g_officer_editor.save.data + SAVE_FILE_LENGTH);
+  for (const wchar_t* text : {L"\U00020BB7", L"\u00E9", L"\U0001F600", L"\u4F0A\u00E9"}) {
+    SetWindowTextW(Item(IDC_GIVEN_NAME), text);
+    answers_.PressButton(IDOK);
+    Command(dialog_, IDC_SET_GIVEN_NAME);
+    auto seen = answers_.TakeSeen();
+    ASSERT_EQ(seen.size(), 1u);
+    ExpectBox(seen[0], "入力された文字の中に、データに保存できない文字があります。", "警告", MB_ICONWARNING);
+  }
+  EXPECT_EQ(g_officer_editor.save.dirty, 0);
+  EXPECT_TRUE(std::equal(before.begin(), before.end(), g_officer_editor.save.data));
 }
 
 }  // namespace

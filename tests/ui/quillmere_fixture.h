@@ -36,10 +36,7 @@ class QuillmereTest : public ::testing::Test {
   HWND Item(int id) const { return GetDlgItem(dialog_, id); }
   int ListCount() const { return static_cast<int>(SendMessageA(Item(IDC_OFFICER_LIST), LB_GETCOUNT, 0, 0)); }
   std::string ListRow(int row) const {
-    HWND list = Item(IDC_OFFICER_LIST);
-    std::string text(static_cast<size_t>(SendMessageA(list, LB_GETTEXTLEN, row, 0)) + 1, '\0');
-    text.resize(static_cast<size_t>(SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()))));
-    return text;
+    return ListText(Item(IDC_OFFICER_LIST), LB_GETTEXTLEN, LB_GETTEXT, row);
   }
 
   HWND List() const { return Item(IDC_OFFICER_LIST); }
@@ -60,7 +57,7 @@ class QuillmereTest : public ::testing::Test {
     return ids;
   }
   // Types a Shift-JIS text into an edit, as WM_SETTEXT does.
-  void SetText(int id, const std::string& sjis) const { SetWindowTextA(Item(id), sjis.c_str()); }
+  void SetText(int id, const std::string& sjis) const { SetWindowSjis(Item(id), sjis); }
   void Choose(int combo, int index) const { SendMessageA(Item(combo), CB_SETCURSEL, index, 0); }
   // File › "上書き保存", then the bytes on disk.
   std::vector<uint8_t> SaveAndRead() {

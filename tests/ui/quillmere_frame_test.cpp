@@ -98,9 +98,7 @@ TEST_F(QuillmereTest, ChoiceListsAreFilledAndStartAtTheirFirstEntry) {
     HWND combo = Item(row.id);
     ASSERT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), static_cast<LRESULT>(row.texts.size()));
     for (size_t i = 0; i < row.texts.size(); ++i) {
-      char text[64] = "";
-      SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-      EXPECT_EQ(std::string(text), Sjis(row.texts[i]));
+      EXPECT_EQ(ListText(combo, CB_GETLBTEXTLEN, CB_GETLBTEXT, static_cast<int>(i)), Sjis(row.texts[i]));
     }
     EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 0);
   }
@@ -110,11 +108,7 @@ TEST_F(QuillmereTest, MenuHoldsFileAndSortCommands) {
   HMENU menu = GetMenu(dialog_);
   ASSERT_NE(menu, nullptr);
   ASSERT_EQ(GetMenuItemCount(menu), 2);
-  auto text_of = [](HMENU m, UINT item, UINT flags) {
-    char text[128] = "";
-    GetMenuStringA(m, item, text, sizeof text, flags);
-    return std::string(text);
-  };
+  auto text_of = MenuText;
   EXPECT_EQ(text_of(menu, 0, MF_BYPOSITION), Sjis("ファイル"));
   EXPECT_EQ(text_of(menu, 1, MF_BYPOSITION), Sjis("ソート"));
   struct Item {
@@ -144,11 +138,11 @@ TEST_F(QuillmereTest, OpenSaveAsAndOverwriteKeepEveryByte) {
   EXPECT_EQ(g_officer_editor.save.dirty, 0);
   EXPECT_EQ(g_officer_editor.roster.count, ALWAYS_LISTED_IDS + 4 + 40);
 
-  std::string copy = files_.Path(Sjis("コピー.sav"));  // a Japanese file name too
+  std::string copy = files_.Path("コピー.sav");  // a Japanese file name too
   answers_.ChooseFile(copy);
   Command(dialog_, ID_FILE_SAVE_AS);
   EXPECT_EQ(ReadFileBytes(copy), sample_);
-  EXPECT_EQ(std::string(g_officer_editor.save.path), copy);
+  EXPECT_EQ(Utf8OfWide(g_officer_editor.save.path), copy);
 
   // Overwriting an existing file through "save as" asks the system's question first.
   g_officer_editor.save.data[100] ^= 0xFF;
@@ -239,7 +233,7 @@ TEST_F(QuillmereTest, FailingStoreOnCloseKeepsTheProgramAndTheFileOpen) {
   seen = answers_.TakeSeen();
   ASSERT_EQ(seen.size(), 2u);
   EXPECT_FALSE(seen[1].file_dialog);
-  EXPECT_EQ(std::string(g_officer_editor.save.path), sample_path_);
+  EXPECT_EQ(Utf8OfWide(g_officer_editor.save.path), sample_path_);
   SetFileAttributesA(sample_path_.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
@@ -264,7 +258,7 @@ TEST_F(QuillmereTest, CancelledOpenAfterYesLeavesTheOldFileOpenAndSaved) {
   answers_.PressButton(IDYES);
   answers_.CancelFileDialog();
   Command(dialog_, ID_FILE_OPEN);
-  EXPECT_EQ(std::string(g_officer_editor.save.path), sample_path_);
+  EXPECT_EQ(Utf8OfWide(g_officer_editor.save.path), sample_path_);
   EXPECT_EQ(g_officer_editor.save.dirty, 0);
   EXPECT_EQ(ReadFileBytes(sample_path_)[7], static_cast<uint8_t>(sample_[7] ^ 0xFF));
 }
@@ -279,7 +273,7 @@ TEST_F(QuillmereTest, SaveAsIntoAMissingFolderFailsAndOverwriteTriesThatPathAgai
   // The file dialog itself may complain about the folder; the program's own box comes last.
   ASSERT_GE(seen.size(), 2u);
   ExpectBox(seen.back(), "ファイルの保存に失敗しました。", "警告", MB_ICONWARNING);
-  EXPECT_EQ(std::string(g_officer_editor.save.path), unreachable);
+  EXPECT_EQ(Utf8OfWide(g_officer_editor.save.path), unreachable);
   answers_.PressButton(IDOK);
   Command(dialog_, ID_FILE_SAVE);
   seen = answers_.TakeSeen();

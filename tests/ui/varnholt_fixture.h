@@ -19,7 +19,7 @@
 class VarnholtBase : public ::testing::Test {
  protected:
   void SetUp() override {
-    GetCurrentDirectoryA(sizeof previous_directory_, previous_directory_);
+    GetCurrentDirectoryW(MAX_PATH, previous_directory_);
     scenario_ = MakeSampleScenario(1);
     save_ = MakeSampleSave(1);
     scenario_path_ = files_.Path("D_SCE.S8");
@@ -27,14 +27,14 @@ class VarnholtBase : public ::testing::Test {
     WriteFileBytes(scenario_path_, scenario_);
     WriteFileBytes(save_path_, save_);
     WriteIni(files_, "Path=" + files_.folder() + "\\\r\n");
-    SetCurrentDirectoryA(files_.folder().c_str());
+    SetCurrentDirectoryW(WideOfUtf8(files_.folder()).c_str());
   }
   void TearDown() override {
     EXPECT_TRUE(answers_.AllAnswersUsed()) << "a box or file dialog that was expected did not appear";
     if (dialog_ != nullptr) DestroyWindow(dialog_);
     PumpMessages();
     TakeQuitMessage();
-    SetCurrentDirectoryA(previous_directory_);
+    SetCurrentDirectoryW(previous_directory_);
   }
 
   // "Kelpwood.ini" of `folder` with the given lines in its section "Init".
@@ -51,20 +51,14 @@ class VarnholtBase : public ::testing::Test {
   HWND Item(int id) const { return GetDlgItem(dialog_, id); }
   int Count(int id, UINT message) const { return static_cast<int>(SendMessageA(Item(id), message, 0, 0)); }
   std::string ListRow(int row) const {
-    HWND list = Item(IDC_ITEM_LIST);
-    std::string text(static_cast<size_t>(SendMessageA(list, LB_GETTEXTLEN, row, 0)) + 1, '\0');
-    text.resize(static_cast<size_t>(SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()))));
-    return text;
+    return ListText(Item(IDC_ITEM_LIST), LB_GETTEXTLEN, LB_GETTEXT, row);
   }
   std::string ComboEntry(int id, int index) const {
-    HWND combo = Item(id);
-    std::string text(static_cast<size_t>(SendMessageA(combo, CB_GETLBTEXTLEN, index, 0)) + 1, '\0');
-    text.resize(static_cast<size_t>(SendMessageA(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()))));
-    return text;
+    return ListText(Item(id), CB_GETLBTEXTLEN, CB_GETLBTEXT, index);
   }
   int Choice(int id) const { return Count(id, CB_GETCURSEL); }
   void Choose(int id, int index) { SendMessageA(Item(id), CB_SETCURSEL, index, 0); }
-  void Type(int id, const std::string& sjis) { SetWindowTextA(Item(id), sjis.c_str()); }
+  void Type(int id, const std::string& sjis) { SetWindowSjis(Item(id), sjis); }
 
   // A click on a visible row, as the mouse gives it (with Ctrl when `control`): the list changes its
   // selection and caret and tells the dialog LBN_SELCHANGE.
@@ -146,7 +140,7 @@ class VarnholtBase : public ::testing::Test {
     return std::string(field, strnlen(field, ITEM_NAME_WIDTH));
   }
 
-  char previous_directory_[MAX_PATH] = "";
+  wchar_t previous_directory_[MAX_PATH] = L"";
   WindowAnswers answers_;
   TempFolder files_;
   HWND dialog_ = nullptr;

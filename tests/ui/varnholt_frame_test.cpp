@@ -1,9 +1,11 @@
 // Varnholt's frame under Wine: start-up through the ini file, the dialog as built from its
 // resources, the File menu with the owner list, and the two prompts on closing.
 #include <algorithm>
+#include <cstdlib>
 #include <iterator>
 
 #include "dialog_template.h"
+#include "initial_items.h"
 #include "varnholt_fixture.h"
 
 namespace {
@@ -95,7 +97,7 @@ TEST_F(VarnholtStartTest, ScenarioPathFollowsTheIniFile) {
     if (c.failing_path.empty()) {
       ASSERT_NE(dialog_, nullptr);
       EXPECT_TRUE(seen.empty());
-      EXPECT_EQ(std::string(Scenario().path), scenario_path_);
+      EXPECT_EQ(Utf8OfWide(Scenario().path), scenario_path_);
       DestroyWindow(dialog_);
     } else {
       EXPECT_EQ(dialog_, nullptr);
@@ -138,9 +140,7 @@ TEST_F(VarnholtTest, DialogTemplateHoldsEveryControlInTabOrderWithItsPlaceAndSty
 
   HMENU menu = GetMenu(dialog_);
   ASSERT_EQ(GetMenuItemCount(menu), 1);
-  char text[128] = "";
-  GetMenuStringA(menu, 0, text, sizeof text, MF_BYPOSITION);
-  EXPECT_EQ(std::string(text), Sjis("ファイル"));
+  EXPECT_EQ(MenuText(menu, 0, MF_BYPOSITION), Sjis("ファイル"));
   HMENU file = GetSubMenu(menu, 0);
   ASSERT_EQ(GetMenuItemCount(file), 5);
   const std::pair<int, const char*> items[] = {
@@ -149,8 +149,7 @@ TEST_F(VarnholtTest, DialogTemplateHoldsEveryControlInTabOrderWithItsPlaceAndSty
       {ID_FILE_OVERWRITE_SCENARIO, "シナリオデータの上書き保存"}};
   for (size_t i = 0; i < std::size(items); ++i) {
     EXPECT_EQ(static_cast<int>(GetMenuItemID(file, static_cast<int>(i))), items[i].first);
-    GetMenuStringA(file, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
-    EXPECT_EQ(std::string(text), Sjis(items[i].second));
+    EXPECT_EQ(MenuText(file, static_cast<UINT>(i), MF_BYPOSITION), Sjis(items[i].second));
   }
 }
 
@@ -167,14 +166,18 @@ TEST_F(VarnholtTest, StartShowsTheItemsAndTheFixedLists) {
   EXPECT_EQ(Count(IDC_ITEM_TYPE, CB_GETCOUNT), 12);
   EXPECT_EQ(Count(IDC_ITEM_IMAGE, CB_GETCOUNT), 80);
   EXPECT_EQ(Count(IDC_ITEM_SKILL, CB_GETCOUNT), 27);
-  for (int i = 0; i < 12; ++i) EXPECT_EQ(ComboEntry(IDC_ITEM_TYPE, i), ITEM_TYPE_TEXTS[i]) << i;
-  for (int i = 0; i < 80; ++i) EXPECT_EQ(ComboEntry(IDC_ITEM_IMAGE, i), ITEM_IMAGE_TEXTS[i]) << i;
-  for (int i = 0; i < 27; ++i) EXPECT_EQ(ComboEntry(IDC_ITEM_SKILL, i), ITEM_SKILL_TEXTS[i]) << i;
+  // Each picture is named after the item of the built-in table that shows it.
+  for (size_t k = 0; k < INITIAL_ITEM_TABLE.size(); ++k) {
+    if (k != 79) EXPECT_EQ(ComboEntry(IDC_ITEM_IMAGE, INITIAL_ITEM_TABLE[k].image), INITIAL_ITEM_TABLE[k].name) << k;
+  }
+  EXPECT_EQ(ComboEntry(IDC_ITEM_TYPE, 0), Sjis("名馬"));
+  EXPECT_EQ(ComboEntry(IDC_ITEM_SKILL, 0), Sjis("猛者"));
   EXPECT_EQ(ComboEntry(IDC_ITEM_TYPE, 9), Sjis("玉璽 [魅力100]"));
   EXPECT_EQ(ComboEntry(IDC_ITEM_SKILL, 26), Sjis("なし"));
   // Entry 19 keeps the user-defined character F0 9A through the control.
   const std::string entry19 = ComboEntry(IDC_ITEM_IMAGE, 19);
   EXPECT_EQ(Bytes(entry19), (std::vector<uint8_t>{0x93, 0x53, 0xF0, 0x9A, 0xE5, 0x5B, 0x8D, 0x9C, 0x9E, 0x53}));
+  EXPECT_EQ(Bytes(ComboEntry(IDC_ITEM_IMAGE, 7)), (std::vector<uint8_t>{0x90, 0xC2, 0xFB, 0xBD, 0x82, 0xCC, 0x8C, 0x95}));
 
   EXPECT_EQ(Count(IDC_ITEM_NAME, EM_GETLIMITTEXT), 12);
   EXPECT_EQ(Count(IDC_ITEM_PRICE, EM_GETLIMITTEXT), 5);
@@ -224,16 +227,16 @@ TEST_F(VarnholtTest, SaveFileCommandsAndTheOwnerList) {
   EXPECT_EQ(Choice(IDC_ITEM_OWNER), roster_count);  // item 0 is nobody's
   EXPECT_EQ(Save().dirty, 0);
 
-  std::string copy = files_.Path(Sjis("コピー.sav"));
+  std::string copy = files_.Path("コピー.sav");
   answers_.ChooseFile(copy);
   Command(dialog_, ID_FILE_SAVE_SAVE_AS);
   EXPECT_EQ(answers_.TakeSeen().size(), 1u);
   ExpectFileBytes(copy, save_, {});
-  EXPECT_EQ(std::string(Save().path), copy);
+  EXPECT_EQ(Utf8OfWide(Save().path), copy);
   answers_.CancelFileDialog();  // a cancelled open leaves the open save file as it was
   Command(dialog_, ID_FILE_OPEN_SAVE);
   EXPECT_EQ(answers_.TakeSeen().size(), 1u);
-  EXPECT_EQ(std::string(Save().path), copy);
+  EXPECT_EQ(Utf8OfWide(Save().path), copy);
   EXPECT_EQ(Count(IDC_ITEM_OWNER, CB_GETCOUNT), roster_count + 1);
 
   // Owner "なし" for item 1, written through its button, reaches the file by overwriting.
@@ -355,6 +358,40 @@ TEST_F(VarnholtTest, EnterAndEscapeDoNothing) {
   EXPECT_FALSE(TakeQuitMessage());
   EXPECT_TRUE(answers_.TakeSeen().empty());
   Scenario().dirty = 0;
+}
+
+}  // namespace
+
+namespace {
+
+// Whatever the system's code page: a Shift-JIS "Kelpwood.ini" naming a Japanese folder finds the
+// scenario file there, and the built-in name holding the user-defined character F0 9A goes through
+// the name edit and back into the file unchanged.
+TEST_F(VarnholtStartTest, IniAndUserDefinedCharacterDoNotDependOnTheSystemCodePage) {
+  if (const char* acp = std::getenv("EDITORS_EXPECTED_ACP")) EXPECT_EQ(GetACP(), static_cast<UINT>(std::atoi(acp)));
+  const std::string game = files_.Path("ゲーム");
+  const std::string moved = game + "\\D_SCE.S8";
+  ASSERT_TRUE(CreateDirectoryW(WideOfUtf8(game).c_str(), nullptr));
+  WriteFileBytes(moved, scenario_);
+  WriteIni(files_, "Path=" + Sjis(game) + "\r\n");
+  ASSERT_NE(Start(), nullptr);
+  EXPECT_EQ(Utf8OfWide(Scenario().path), moved);
+
+  constexpr int32_t ITEM = 31;  // "鉄\uE059藜骨朶" in the built-in table
+  answers_.PressButton(IDYES);
+  Command(dialog_, IDC_INITIALIZE);
+  Click(ITEM);
+  Command(dialog_, IDC_UPDATE_NAME);
+  Command(dialog_, ID_FILE_OVERWRITE_SCENARIO);
+  const std::vector<uint8_t> saved = ReadFileBytes(moved);
+  ASSERT_EQ(saved.size(), scenario_.size());
+  const uint8_t* name = &saved[static_cast<size_t>(ItemFieldOffset(ITEM, ITEM_NAME_FIELD))];
+  EXPECT_EQ(std::vector<uint8_t>(name, name + ITEM_NAME_WIDTH),
+            (std::vector<uint8_t>{0x93, 0x53, 0xF0, 0x9A, 0xE5, 0x5B, 0x8D, 0x9C, 0x9E, 0x53, 0x00, 0x20, 0x20}));
+  DestroyWindow(dialog_);
+  dialog_ = nullptr;
+  DeleteFileW(WideOfUtf8(moved).c_str());
+  RemoveDirectoryW(WideOfUtf8(game).c_str());
 }
 
 }  // namespace

@@ -15,16 +15,30 @@ constexpr int FILE_NAME_COMBO_ID = 0x47C;  // the file name box of the explorer-
 constexpr int FILE_NAME_EDIT_ID = 0x480;
 
 bool IsDialogClass(HWND window) {
-  char name[32] = "";
-  GetClassNameA(window, name, sizeof name);
-  return std::string(name) == "#32770";
+  wchar_t name[32] = L"";
+  GetClassNameW(window, name, 32);
+  return std::wstring(name) == L"#32770";
+}
+
+std::wstring Convert(UINT code_page, const std::string& bytes) {
+  std::wstring text(bytes.size(), L'\0');
+  text.resize(static_cast<size_t>(MultiByteToWideChar(code_page, 0, bytes.data(), static_cast<int>(bytes.size()),
+                                                      text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+std::string Convert(UINT code_page, std::wstring_view text) {
+  std::string bytes(text.size() * 4, '\0');
+  bytes.resize(static_cast<size_t>(WideCharToMultiByte(code_page, 0, text.data(), static_cast<int>(text.size()),
+                                                       bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr)));
+  return bytes;
 }
 
 UINT IconOf(HWND box) {
   // The icon of a message box is a static control showing one of the system icons; compare it with
   // the system's own icon handles.
   for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-    auto icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+    auto icon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
     if (icon == nullptr) continue;
     if (icon == LoadIconA(nullptr, MAKEINTRESOURCEA(32515))) return MB_ICONWARNING;   // IDI_WARNING
     if (icon == LoadIconA(nullptr, MAKEINTRESOURCEA(32514))) return MB_ICONQUESTION;  // IDI_QUESTION
@@ -85,28 +99,49 @@ void WindowAnswers::OnActivate(HWND window) {
   if (answers_.empty() || answers_.front().file_dialog != seen.file_dialog) {
     ADD_FAILURE() << (seen.file_dialog ? "unexpected file dialog" : "unexpected message box: ")
                   << seen.text;
-    PostMessageA(window, WM_COMMAND, seen.file_dialog ? IDCANCEL : (seen.buttons.empty() ? IDOK : seen.buttons.front()), 0);
+    PostMessageW(window, WM_COMMAND, seen.file_dialog ? IDCANCEL : (seen.buttons.empty() ? IDOK : seen.buttons.front()), 0);
     return;
   }
   Answer answer = answers_.front();
   answers_.pop_front();
   if (answer.file_dialog && answer.button == IDOK) {
-    SetWindowTextA(name_box, answer.path.c_str());
+    SetWindowTextW(name_box, WideOfUtf8(answer.path).c_str());
   }
-  PostMessageA(window, WM_COMMAND, answer.button, 0);
+  PostMessageW(window, WM_COMMAND, answer.button, 0);
 }
 
 LRESULT Command(HWND dialog, int id, int code) {
-  return SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, code), 0);
+  return SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, code), 0);
 }
 
-std::string WindowText(HWND window) {
+std::wstring WindowTextW(HWND window) {
   if (window == nullptr) return {};
-  int length = GetWindowTextLengthA(window);
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  int got = GetWindowTextA(window, text.data(), length + 1);
+  int length = GetWindowTextLengthW(window);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  int got = GetWindowTextW(window, text.data(), length + 1);
   text.resize(got > 0 ? static_cast<size_t>(got) : 0);
   return text;
+}
+
+std::string WindowText(HWND window) { return SjisOfWide(WindowTextW(window)); }
+
+std::wstring WideOfUtf8(const std::string& utf8) { return Convert(CP_UTF8, utf8); }
+std::string Utf8OfWide(std::wstring_view text) { return Convert(CP_UTF8, text); }
+std::wstring WideOfSjis(const std::string& sjis) { return Convert(932, sjis); }
+std::string SjisOfWide(std::wstring_view text) { return Convert(932, text); }
+
+void SetWindowSjis(HWND window, const std::string& sjis) { SetWindowTextW(window, WideOfSjis(sjis).c_str()); }
+
+std::string MenuText(HMENU menu, UINT item, UINT flags) {
+  wchar_t text[128] = L"";
+  GetMenuStringW(menu, item, text, 128, flags);
+  return SjisOfWide(text);
+}
+
+std::string ListText(HWND control, UINT length_message, UINT text_message, int row) {
+  std::wstring text(static_cast<size_t>(SendMessageW(control, length_message, row, 0)) + 1, L'\0');
+  text.resize(static_cast<size_t>(SendMessageW(control, text_message, row, reinterpret_cast<LPARAM>(text.data()))));
+  return SjisOfWide(text);
 }
 
 void PumpMessages() {
@@ -125,32 +160,33 @@ bool TakeQuitMessage() {
 }
 
 TempFolder::TempFolder() {
-  char base[MAX_PATH];
-  GetTempPathA(sizeof base, base);
+  wchar_t base[MAX_PATH];
+  GetTempPathW(MAX_PATH, base);
   static int counter = 0;
-  char name[MAX_PATH];
-  std::snprintf(name, sizeof name, "%suitest-%lu-%d", base, GetCurrentProcessId(), ++counter);
-  folder_ = name;
-  CreateDirectoryA(folder_.c_str(), nullptr);
+  char name[64];
+  std::snprintf(name, sizeof name, "uitest-%lu-%d", GetCurrentProcessId(), ++counter);
+  folder_ = Utf8OfWide(base) + name;
+  CreateDirectoryW(WideOfUtf8(folder_).c_str(), nullptr);
 }
 
 TempFolder::~TempFolder() {
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder_ + "\\*").c_str(), &found);
+  WIN32_FIND_DATAW found;
+  const std::wstring folder = WideOfUtf8(folder_);
+  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
   if (search != INVALID_HANDLE_VALUE) {
     do {
-      std::string file = folder_ + "\\" + found.cFileName;
-      SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-      DeleteFileA(file.c_str());
-    } while (FindNextFileA(search, &found));
+      std::wstring file = folder + L"\\" + found.cFileName;
+      SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileW(file.c_str());
+    } while (FindNextFileW(search, &found));
     FindClose(search);
   }
-  RemoveDirectoryA(folder_.c_str());
+  RemoveDirectoryW(folder.c_str());
 }
 
 std::vector<uint8_t> ReadFileBytes(const std::string& path) {
   std::vector<uint8_t> bytes;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  std::FILE* file = _wfopen(WideOfUtf8(path).c_str(), L"rb");
   if (file == nullptr) return bytes;
   uint8_t chunk[65536];
   size_t got;
@@ -160,10 +196,12 @@ std::vector<uint8_t> ReadFileBytes(const std::string& path) {
 }
 
 void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
+  std::FILE* file = _wfopen(WideOfUtf8(path).c_str(), L"wb");
   ASSERT_NE(file, nullptr) << path;
   std::fwrite(bytes.data(), 1, bytes.size(), file);
   std::fclose(file);
 }
 
-bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool FileExists(const std::string& path) {
+  return GetFileAttributesW(WideOfUtf8(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}

@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // One box or dialog that appeared while answers were being given.
@@ -26,7 +27,7 @@ class WindowAnswers {
 
   // Queue answers, used in the order the windows appear.
   void PressButton(int id);                    // a message box: IDOK, IDYES, IDNO
-  void ChooseFile(const std::string& path);    // a file dialog: type the path, press OK
+  void ChooseFile(const std::string& path);    // a file dialog: type the path (UTF-8), press OK
   void CancelFileDialog();
 
   // Windows seen since the last call, oldest first; clears the record.
@@ -51,15 +52,30 @@ class WindowAnswers {
 // Sends a WM_COMMAND with `id` (and notification `code`) to the dialog, as a click or menu pick does.
 LRESULT Command(HWND dialog, int id, int code = BN_CLICKED);
 
-// Shift-JIS text of a control or window.
+// Text of a control or window, in Shift-JIS (code page 932 named, whatever the system's code page)
+// or as it is.
 std::string WindowText(HWND window);
+std::wstring WindowTextW(HWND window);
+// Sets a window's text from Shift-JIS bytes, as typing them does.
+void SetWindowSjis(HWND window, const std::string& sjis);
+// A menu item's text in Shift-JIS (GetMenuStringW with `flags`).
+std::string MenuText(HMENU menu, UINT item, UINT flags);
+// Row `row` of a list or combo box in Shift-JIS (LB_GETTEXTLEN/LB_GETTEXT or the CB_ pair).
+std::string ListText(HWND control, UINT length_message, UINT text_message, int row);
+
+// Conversions for tests: paths are UTF-8 strings in the tests, texts of the data files Shift-JIS.
+std::wstring WideOfUtf8(const std::string& utf8);
+std::string Utf8OfWide(std::wstring_view text);
+std::wstring WideOfSjis(const std::string& sjis);
+std::string SjisOfWide(std::wstring_view text);
 
 // Processes pending messages of this thread (paints, posted answers) without blocking.
 void PumpMessages();
 // True (and removed) when a WM_QUIT is waiting in this thread's queue.
 bool TakeQuitMessage();
 
-// A fresh folder under the Windows temp folder, removed with its files at destruction.
+// A fresh folder under the Windows temp folder, removed with its files at destruction. Its paths,
+// and those the file helpers below take, are UTF-8.
 class TempFolder {
  public:
   TempFolder();

@@ -1,0 +1,54 @@
+// Conversions between code page 932 and UTF-16, and the programs' string tables.
+#include "text_boundary.h"
+
+std::wstring WideFromCp932(std::string_view bytes) {
+  if (bytes.empty()) return {};
+  const int size = static_cast<int>(bytes.size());
+  const int length = MultiByteToWideChar(DATA_CODE_PAGE, 0, bytes.data(), size, nullptr, 0);
+  std::wstring text(static_cast<size_t>(length > 0 ? length : 0), L'\0');
+  if (length > 0) MultiByteToWideChar(DATA_CODE_PAGE, 0, bytes.data(), size, text.data(), length);
+  return text;
+}
+
+bool Cp932FromWide(std::wstring_view text, std::string& bytes) {
+  bytes.clear();
+  if (text.empty()) return true;
+  const int size = static_cast<int>(text.size());
+  BOOL used_default = FALSE;
+  const int length = WideCharToMultiByte(DATA_CODE_PAGE, WC_NO_BEST_FIT_CHARS, text.data(), size, nullptr, 0,
+                                         nullptr, &used_default);
+  if (length <= 0 || used_default) return false;
+  bytes.resize(static_cast<size_t>(length));
+  WideCharToMultiByte(DATA_CODE_PAGE, WC_NO_BEST_FIT_CHARS, text.data(), size, bytes.data(), length, nullptr,
+                      &used_default);
+  if (used_default) {
+    bytes.clear();
+    return false;
+  }
+  return true;
+}
+
+std::wstring LoadText(UINT id) {
+  const wchar_t* text = nullptr;
+  // With a length of 0 LoadStringW hands out the resource itself, which is not NUL-terminated.
+  const int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);
+  return length > 0 ? std::wstring(text, static_cast<size_t>(length)) : std::wstring();
+}
+
+std::wstring WideFromUtf8(std::string_view bytes) {
+  if (bytes.empty()) return {};
+  const int size = static_cast<int>(bytes.size());
+  const int length = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, nullptr, 0);
+  std::wstring text(static_cast<size_t>(length > 0 ? length : 0), L'\0');
+  if (length > 0) MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, text.data(), length);
+  return text;
+}
+
+std::string Utf8FromWide(std::wstring_view text) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(text.size());
+  const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<size_t>(length > 0 ? length : 0), '\0');
+  if (length > 0) WideCharToMultiByte(CP_UTF8, 0, text.data(), size, bytes.data(), length, nullptr, nullptr);
+  return bytes;
+}
