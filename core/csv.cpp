@@ -14,6 +14,8 @@ class CsvReader {
     CsvDocument document{{}, CsvSyntax::Read, 0};
     while (pos_ < text_.size()) {
       CsvRecord record{line_, {}};
+      // Records mostly have as many cells as the one before.
+      if (!document.records.empty()) record.cells.reserve(document.records.back().cells.size());
       if (!ReadRecord(record.cells, document)) break;
       document.records.push_back(std::move(record));
     }
@@ -150,19 +152,23 @@ size_t Utf8ValidLength(std::string_view text) {
   return i;
 }
 
-CsvEncoding DecodeCsvFile(std::string_view bytes, Cp932Codec& codec, std::string& utf8, int32_t& bad_line) {
+CsvEncoding DecodeCsvFile(std::string_view bytes, Cp932Codec& codec, std::string& converted, std::string_view& text,
+                          int32_t& bad_line) {
   const bool bom = bytes.starts_with(UTF8_BOM);
   if (bom) bytes.remove_prefix(UTF8_BOM.size());
   const size_t valid = Utf8ValidLength(bytes);
   if (valid == bytes.size()) {
-    utf8.assign(bytes);
+    text = bytes;
     return CsvEncoding::Utf8;
   }
   if (bom) {
     bad_line = LineOf(bytes, valid);
     return CsvEncoding::Unknown;
   }
-  if (codec.ToUtf8(bytes, utf8)) return CsvEncoding::Cp932;
+  if (codec.ToUtf8(bytes, converted)) {
+    text = converted;
+    return CsvEncoding::Cp932;
+  }
   // Find the line that fails. LF (0x0A) is never the second byte of a double-byte character, so
   // the lines can be converted one by one.
   std::string line_text;

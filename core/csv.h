@@ -59,7 +59,9 @@ enum class CsvEncoding {
   Unknown,  // a byte order mark before text that is not UTF-8, or bytes neither encoding has
 };
 
-// The text of a CSV file in UTF-8, without a byte order mark. A file that is valid UTF-8 is read as
-// UTF-8 (a text of ASCII only reads the same either way). For Unknown, `bad_line` is the line
-// (1-based) of the first byte that could not be read.
-CsvEncoding DecodeCsvFile(std::string_view bytes, Cp932Codec& codec, std::string& utf8, int32_t& bad_line);
+// The text of a CSV file in UTF-8, without a byte order mark: a view into `bytes` when the file is
+// UTF-8, else a view of `converted`, which then holds the file converted from code page 932. A
+// file that is valid UTF-8 is read as UTF-8 (a text of ASCII only reads the same either way). For
+// Unknown, `bad_line` is the line (1-based) of the first byte that could not be read.
+CsvEncoding DecodeCsvFile(std::string_view bytes, Cp932Codec& codec, std::string& converted, std::string_view& text,
+                          int32_t& bad_line);

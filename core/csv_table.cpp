@@ -112,9 +112,10 @@ std::string ExportCsvTable(CsvTable& table) {
 CsvImportResult ImportCsvTable(CsvTable& table, std::string_view file, Cp932Codec& codec) {
   CsvImportResult result;
   Problems problems(result);
-  std::string text;
+  std::string converted;
+  std::string_view text;
   int32_t bad_line = 0;
-  if (DecodeCsvFile(file, codec, text, bad_line) == CsvEncoding::Unknown) {
+  if (DecodeCsvFile(file, codec, converted, text, bad_line) == CsvEncoding::Unknown) {
     problems.Add(bad_line, "", CsvProblemReason::UnknownEncoding);
     return result;
   }
@@ -172,16 +173,16 @@ CsvImportResult ImportCsvTable(CsvTable& table, std::string_view file, Cp932Code
     for (size_t k = 0; k < width; ++k) {
       if (column_of[k] <= 0) continue;  // the key, or an empty column
       const auto c = static_cast<size_t>(column_of[k]);
+      if (columns[c].use != CsvColumnUse::Edited) continue;
       const std::string& cell = row.cells[k];
       std::string before = table.Cell(record, c);
       if (cell == before) continue;
       CsvProblem problem;
       CsvValue value;
-      if (columns[c].use == CsvColumnUse::Edited && table.CheckCell(c, cell, value, problem)) {
+      if (table.CheckCell(c, cell, value, problem)) {
         if (!problems.Any()) writes.push_back({record, c, std::move(value), std::move(before)});
         continue;
       }
-      if (columns[c].use != CsvColumnUse::Edited) problem.reason = CsvProblemReason::ReadOnlyColumn;
       problem.line = row.line;
       problem.column = columns[c].header;
       problems.Add(std::move(problem));
@@ -279,8 +280,6 @@ std::string CsvProblemText(const CsvProblem& problem) {
       return where + Text(u8"この番号のデータはありません。");
     case CsvProblemReason::DuplicateRecord:
       return where + Text(u8"同じ番号の行が ") + to_string(problem.other) + Text(u8" 行目にもあります。");
-    case CsvProblemReason::ReadOnlyColumn:
-      return where + Text(u8"この列は変更できません。");
     case CsvProblemReason::Empty:
       return where + Text(u8"空にはできません。");
     case CsvProblemReason::TooLong:
@@ -290,8 +289,8 @@ std::string CsvProblemText(const CsvProblem& problem) {
     case CsvProblemReason::ControlCharacter:
       return where + Text(u8"改行やタブなどの制御文字は使えません。");
     case CsvProblemReason::BadNumber:
-      return where + to_string(problem.min) + Text(u8" から ") + to_string(problem.max) + Text(u8" までの ") +
-             (problem.step > 0 ? to_string(problem.step) + Text(u8" で割り切れる") : "") +
+      return where + to_string(problem.min) + Text(u8" から ") + to_string(problem.max) + Text(u8" までの") +
+             (problem.step > 0 ? " " + to_string(problem.step) + Text(u8" で割り切れる") : "") +
              Text(u8"数値を入力して下さい。");
     case CsvProblemReason::NotInList:
       return where + Text(u8"一覧にない値です。");

@@ -29,7 +29,6 @@ enum class CsvProblemReason {
   BadKey,            // the key cell is not a record number
   NoSuchRecord,      // no record has that number (an officer not in the roster)
   DuplicateRecord,   // the record's row already came on line `other`
-  ReadOnlyColumn,    // the column is shown for reading only (a full name)
   Empty,             // a text may not be empty
   TooLong,           // the text takes more than `max` bytes in code page 932
   NotCp932,          // a character code page 932 has no bytes for
@@ -65,7 +64,8 @@ struct CsvImportResult {
 enum class CsvColumnUse {
   Key,     // the record number, by which a row finds its record
   Edited,  // read back by the import
-  Shown,   // written for reading; a changed cell is refused
+  Shown,   // written for reading only (a full name): the import passes over it, so that a row
+           // whose family name changed need not have its full name changed too
 };
 
 enum class CsvImage { Table, Owners };

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <vector>
 
 #include "choice_texts.h"
 #include "officer_edits.h"
@@ -68,12 +67,7 @@ class OfficerCsvTable final : public CsvTable {
   OfficerCsvTable(std::span<const uint8_t> save, std::span<uint8_t> writable, const OfficerRoster& roster,
                   Cp932Codec& codec)
       : save_(save), writable_(writable), roster_(roster), codec_(codec),
-        count_(std::clamp(roster.count, 0, ROSTER_CAPACITY)), positions_(ROSTER_ID_LIMIT, -1) {
-    for (int32_t k = 0; k < count_; ++k) {
-      const OfficerId id = roster.ids[k];
-      if (id >= 0 && id < ROSTER_ID_LIMIT) positions_[id] = k;
-    }
-  }
+        count_(std::clamp(roster.count, 0, ROSTER_CAPACITY)) {}
 
   std::span<const CsvColumn> Columns() override { return OfficerColumns().csv; }
   int32_t RecordCount() override { return count_; }
@@ -108,8 +102,11 @@ class OfficerCsvTable final : public CsvTable {
       problem.reason = CsvProblemReason::BadKey;
       return false;
     }
-    const int32_t id = std::stoi(std::string(key));
-    record = id < ROSTER_ID_LIMIT ? positions_[id] : -1;
+    // The roster lists its ids in ascending order.
+    const OfficerId id = std::stoi(std::string(key));
+    const OfficerId* ids = roster_.ids.data();
+    const OfficerId* found = std::lower_bound(ids, ids + count_, id);
+    record = found != ids + count_ && *found == id ? static_cast<int32_t>(found - ids) : -1;
     if (record < 0) problem.reason = CsvProblemReason::NoSuchRecord;
     return record >= 0;
   }
@@ -176,7 +173,6 @@ class OfficerCsvTable final : public CsvTable {
   const OfficerRoster& roster_;
   Cp932Codec& codec_;
   int32_t count_;
-  std::vector<int32_t> positions_;  // roster position of each id, -1 when not in the roster
 };
 
 }  // namespace
