@@ -52,21 +52,25 @@ bool ColumnEmpty(const std::vector<CsvRecord>& records, size_t k) {
 bool MapHeader(CsvTable& table, const std::vector<CsvRecord>& records, std::vector<int32_t>& column_of,
                Problems& problems) {
   const std::span<const CsvColumn> columns = table.Columns();
+  // The columns by header, for a binary search of each header cell.
+  std::vector<std::pair<std::string_view, size_t>> by_header(columns.size());
+  for (size_t c = 0; c < columns.size(); ++c) by_header[c] = {columns[c].header, c};
+  std::sort(by_header.begin(), by_header.end());
   const CsvRecord& header = records.front();
   std::vector<bool> seen(columns.size(), false);
   column_of.assign(header.cells.size(), -1);
   for (size_t k = 0; k < header.cells.size(); ++k) {
     const std::string& name = header.cells[k];
-    const auto found = std::find_if(columns.begin(), columns.end(),
-                                    [&name](const CsvColumn& column) { return column.header == name; });
-    if (found == columns.end()) {
+    const auto found = std::lower_bound(by_header.begin(), by_header.end(), name,
+                                        [](const auto& entry, std::string_view text) { return entry.first < text; });
+    if (found == by_header.end() || found->first != name) {
       if (!name.empty() || !ColumnEmpty(records, k)) problems.Add(header.line, name, CsvProblemReason::UnknownColumn);
       continue;
     }
-    const auto c = static_cast<size_t>(found - columns.begin());
+    const size_t c = found->second;
     if (seen[c]) {
       problems.Add(header.line, name, CsvProblemReason::DuplicateColumn);
-    } else if (!found->available) {
+    } else if (!columns[c].available) {
       problems.Add(header.line, name, CsvProblemReason::NoSaveFile);
     }
     seen[c] = true;

@@ -24,10 +24,17 @@ namespace {
 using namespace csv_input;
 using Image = std::vector<uint8_t>;
 
-// The sample images, a working copy of each, and for each byte the bits an import may change.
+// The sample images up to the end of the last table an import reads (the item owner table of the
+// save, the item table of the scenario), so that comparing them after each run costs little; a
+// working copy of each; and for each byte the bits an import may change.
+Image Start(Image image, size_t length) {
+  image.resize(length);
+  return image;
+}
+
 struct Images {
-  Image save_base = MakeSampleSave();
-  Image scenario_base = MakeSampleScenario();
+  Image save_base = Start(MakeSampleSave(), OwnerEntryOffset(ITEM_COUNT));
+  Image scenario_base = Start(MakeSampleScenario(), ItemRecordOffset(ITEM_COUNT));
   Image save = save_base;
   Image scenario = scenario_base;
   OfficerRoster roster{};
