@@ -9,7 +9,9 @@
 
 namespace {
 
-enum class Field { Id, Family, Given, Courtesy, Reading, FullName, Face, BirthYear, LifeSpan, Loyalty, Ability, Skill, Tactic };
+enum class Field {
+  Id, Family, Given, Courtesy, Reading, FullName, Face, BirthYear, LifeSpan, Loyalty, Ability, Skill, Tactic,
+};
 
 struct OfficerColumn {
   Field field;

@@ -163,7 +163,8 @@ void WriteTacticRank(std::span<uint8_t> save, std::span<const OfficerId> ids, in
 
 int32_t ReadFaceNumber(std::span<const uint8_t> save, OfficerId id) {
   if (!IsEditableId(id)) return 0;
-  return ByteOf(save, NameFieldOffset(id, FACE_NUMBER_FIELD)) | (ByteOf(save, NameFieldOffset(id, FACE_NUMBER_FIELD + 1)) << 8);
+  return ByteOf(save, NameFieldOffset(id, FACE_NUMBER_FIELD)) |
+         (ByteOf(save, NameFieldOffset(id, FACE_NUMBER_FIELD + 1)) << 8);
 }
 
 int32_t ReadBirthYear(std::span<const uint8_t> save, OfficerId id) {
