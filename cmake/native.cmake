@@ -80,16 +80,17 @@ endif()
 # builds everywhere and its seed corpus runs as a test. Where clang can link libFuzzer, a tree of
 # its own (EDITORS_FUZZERS_ONLY) builds the real fuzzers, and each runs for a bounded time over a
 # copy of its seeds in this build tree.
-set(FUZZ_TARGETS fuzz_save_image fuzz_scenario_image fuzz_text_input)
+set(FUZZ_TARGETS fuzz_save_image fuzz_scenario_image fuzz_text_input fuzz_csv_import)
 # Longest input each fuzzer tries: enough for the header and the records the targets lay out.
 set(fuzz_save_image_MAX_LEN 8192)
 set(fuzz_scenario_image_MAX_LEN 6000)
 set(fuzz_text_input_MAX_LEN 1024)
+set(fuzz_csv_import_MAX_LEN 8192)  # a few rows of either table, or one huge cell
 set(FUZZ_SECONDS 20)
 
 foreach(target IN LISTS FUZZ_TARGETS)
   add_executable(${target}_replay tools/fuzz/${target}.cpp tools/fuzz/replay_main.cpp)
-  target_include_directories(${target}_replay PRIVATE ${CMAKE_SOURCE_DIR}/tools/fuzz)
+  target_include_directories(${target}_replay PRIVATE ${CMAKE_SOURCE_DIR}/tools/fuzz ${CMAKE_SOURCE_DIR}/tests/support)
   target_compile_options(${target}_replay PRIVATE -Wall -Wextra)
   target_link_libraries(${target}_replay PRIVATE core_data sample_data)
   add_test(NAME ${target}_replay COMMAND ${target}_replay ${CMAKE_SOURCE_DIR}/tools/fuzz/corpus/${target})
@@ -98,7 +99,7 @@ endforeach()
 # Regenerates the seeds: make_fuzz_seeds tools/fuzz/corpus (regression inputs there are kept).
 add_executable(make_fuzz_seeds tools/fuzz/make_seeds.cpp)
 target_include_directories(make_fuzz_seeds PRIVATE ${CMAKE_SOURCE_DIR}/tools/fuzz ${CMAKE_SOURCE_DIR}/tests/support)
-target_link_libraries(make_fuzz_seeds PRIVATE core_data)
+target_link_libraries(make_fuzz_seeds PRIVATE core_data sample_data)
 
 find_program(CLANGXX clang++)
 find_program(CLANGC clang)

@@ -18,11 +18,11 @@ constexpr int32_t ITEM_RECORD_SIZE = 21;
 // Fields of an item record. Bytes 18 to 20 belong to the game and are never written.
 constexpr int32_t ITEM_NAME_FIELD = 0;
 constexpr int32_t ITEM_NAME_WIDTH = 13;     // 12 bytes of text and a NUL
-constexpr int32_t ITEM_TYPE_FIELD = 13;     // index into ITEM_TYPE_TEXTS
-constexpr int32_t ITEM_IMAGE_FIELD = 14;    // index into ITEM_IMAGE_TEXTS: picture and description
+constexpr int32_t ITEM_TYPE_FIELD = 13;     // index into the type choices
+constexpr int32_t ITEM_IMAGE_FIELD = 14;    // index into the image choices: picture and description
 constexpr int32_t ITEM_PRICE_FIELD = 15;    // sale price / 50, unsigned
 constexpr int32_t ITEM_INCREASE_FIELD = 16; // signed
-constexpr int32_t ITEM_SKILL_FIELD = 17;    // index into ITEM_SKILL_TEXTS, or NO_SKILL
+constexpr int32_t ITEM_SKILL_FIELD = 17;    // index into the skill choices, or NO_SKILL
 
 constexpr uint8_t NO_SKILL = 255;
 constexpr int32_t NO_SKILL_INDEX = 26;  // "なし", the last skill choice

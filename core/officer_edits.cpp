@@ -17,6 +17,11 @@ uint8_t* ByteAt(std::span<uint8_t> save, int32_t offset) {
   return offset >= 0 && static_cast<size_t>(offset) < save.size() ? &save[offset] : nullptr;
 }
 
+// The byte at `offset`, or 0 when it lies outside the image.
+uint8_t ByteOf(std::span<const uint8_t> save, int32_t offset) {
+  return offset >= 0 && static_cast<size_t>(offset) < save.size() ? save[offset] : 0;
+}
+
 // Replaces the bits of `mask` in the byte with those of `bits`.
 void SetBits(std::span<uint8_t> save, int32_t offset, uint8_t mask, uint8_t bits) {
   if (uint8_t* byte = ByteAt(save, offset)) *byte = static_cast<uint8_t>((*byte & ~mask) | (bits & mask));
@@ -154,6 +159,47 @@ void WriteTacticRank(std::span<uint8_t> save, std::span<const OfficerId> ids, in
     SetBits(save, AttributeOffset(TACTIC_RANKS_OFFSET, id) + position / 2, high ? 0xF0 : 0x0F,
             static_cast<uint8_t>(high ? nibble << 4 : nibble));
   }
+}
+
+int32_t ReadFaceNumber(std::span<const uint8_t> save, OfficerId id) {
+  if (!IsEditableId(id)) return 0;
+  return ByteOf(save, NameFieldOffset(id, FACE_NUMBER_FIELD)) |
+         (ByteOf(save, NameFieldOffset(id, FACE_NUMBER_FIELD + 1)) << 8);
+}
+
+int32_t ReadBirthYear(std::span<const uint8_t> save, OfficerId id) {
+  return BIRTH_YEAR_INPUT.min + (IsEditableId(id) ? ByteOf(save, NameFieldOffset(id, BIRTH_YEAR_FIELD)) : 0);
+}
+
+int32_t ReadLifeSpan(std::span<const uint8_t> save, OfficerId id) {
+  return IsEditableId(id) ? ByteOf(save, AttributeOffset(LIFE_SPAN_OFFSET, id)) >> 5 : 0;
+}
+
+int32_t ReadLoyalty(std::span<const uint8_t> save, OfficerId id) {
+  return IsEditableId(id) ? ByteOf(save, AttributeOffset(LOYALTY_OFFSET, id)) : 0;
+}
+
+int32_t ReadAbility(std::span<const uint8_t> save, OfficerId id, int32_t ability_index) {
+  if (!IsEditableId(id) || ability_index < 0 || ability_index >= ABILITY_COUNT) return 0;
+  return ByteOf(save, NameFieldOffset(id, ABILITY_FIELD + ability_index));
+}
+
+bool ReadSkill(std::span<const uint8_t> save, OfficerId id, int32_t skill_index) {
+  if (!IsEditableId(id) || skill_index < 0 || skill_index >= SKILL_COUNT) return false;
+  const SkillBit bit = SkillBitOf(skill_index);
+  return (ByteOf(save, AttributeOffset(SKILL_FLAGS_OFFSET, id) + bit.byte) & bit.mask) != 0;
+}
+
+uint8_t ReadTacticNibble(std::span<const uint8_t> save, OfficerId id, int32_t tactic_index) {
+  if (!IsEditableId(id) || tactic_index < 0 || tactic_index >= TACTIC_COUNT) return 0;
+  const int32_t position = TacticPosition(tactic_index);
+  const uint8_t byte = ByteOf(save, AttributeOffset(TACTIC_RANKS_OFFSET, id) + position / 2);
+  return position % 2 == 0 ? byte >> 4 : byte & 0x0F;
+}
+
+int32_t TacticRankOfNibble(uint8_t nibble) {
+  if (nibble == 0) return 0;
+  return nibble >= RankNibble(1) && nibble <= RankNibble(TACTIC_RANK_COUNT - 1) ? nibble - 7 : -1;
 }
 
 std::string_view OfficerFullName(std::span<const uint8_t> save, OfficerId id) {

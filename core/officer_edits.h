@@ -60,6 +60,19 @@ void WriteSkill(std::span<uint8_t> save, std::span<const OfficerId> ids, int32_t
 void WriteTacticRank(std::span<uint8_t> save, std::span<const OfficerId> ids, int32_t tactic_index,
                      int32_t rank_index);
 
+// The values the edits above write, read back from the save image; a byte outside the image reads
+// as 0. The face number is the 16-bit number of +48 and +49, the birth year the stored byte + 100.
+int32_t ReadFaceNumber(std::span<const uint8_t> save, OfficerId id);
+int32_t ReadBirthYear(std::span<const uint8_t> save, OfficerId id);
+int32_t ReadLifeSpan(std::span<const uint8_t> save, OfficerId id);
+int32_t ReadLoyalty(std::span<const uint8_t> save, OfficerId id);
+int32_t ReadAbility(std::span<const uint8_t> save, OfficerId id, int32_t ability_index);
+bool ReadSkill(std::span<const uint8_t> save, OfficerId id, int32_t skill_index);
+// The 4-bit value at the tactic's position, which need not be one the edit writes.
+uint8_t ReadTacticNibble(std::span<const uint8_t> save, OfficerId id, int32_t tactic_index);
+// The rank (0 to 6) a nibble stands for, or -1 for the values the edit never writes (1 to 7, 14, 15).
+int32_t TacticRankOfNibble(uint8_t nibble);
+
 // The texts of an officer as the lists show them: the field up to its NUL, whole characters only
 // (a field with no NUL gives its whole characters within the field's width).
 std::string_view OfficerFullName(std::span<const uint8_t> save, OfficerId id);

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "dialog_template.h"
+#include "choice_texts.h"
 #include "initial_items.h"
 #include "varnholt_fixture.h"
 
@@ -166,6 +167,10 @@ TEST_F(VarnholtTest, StartShowsTheItemsAndTheFixedLists) {
   EXPECT_EQ(Count(IDC_ITEM_TYPE, CB_GETCOUNT), 12);
   EXPECT_EQ(Count(IDC_ITEM_IMAGE, CB_GETCOUNT), 80);
   EXPECT_EQ(Count(IDC_ITEM_SKILL, CB_GETCOUNT), 27);
+  // The string table's lists are the ones CSV files of the table use.
+  for (int i = 0; i < ITEM_TYPE_COUNT; ++i) EXPECT_EQ(ComboEntry(IDC_ITEM_TYPE, i), Sjis(Utf8Text(ITEM_TYPE_NAMES[i]))) << i;
+  for (int i = 0; i < ITEM_IMAGE_COUNT; ++i) EXPECT_EQ(ComboEntry(IDC_ITEM_IMAGE, i), Sjis(Utf8Text(ITEM_IMAGE_NAMES[i]))) << i;
+  for (int i = 0; i < ITEM_SKILL_COUNT; ++i) EXPECT_EQ(ComboEntry(IDC_ITEM_SKILL, i), Sjis(Utf8Text(ITEM_SKILL_NAMES[i]))) << i;
   // Each picture is named after the item of the built-in table that shows it.
   for (size_t k = 0; k < INITIAL_ITEM_TABLE.size(); ++k) {
     if (k != 79) EXPECT_EQ(ComboEntry(IDC_ITEM_IMAGE, INITIAL_ITEM_TABLE[k].image), INITIAL_ITEM_TABLE[k].name) << k;

@@ -76,3 +76,11 @@ constexpr size_t MIN = 5;         // i32
 constexpr size_t MAX = 9;         // i32
 constexpr size_t TEXT = 13;
 }  // namespace text_input
+
+// fuzz_csv_import: a flags byte, then the bytes of a CSV file, read into the sample images.
+namespace csv_input {
+constexpr size_t FLAGS = 0;
+constexpr uint8_t FLAG_ITEMS = 0x01;   // the item table of the scenario image, else the officer table
+constexpr uint8_t FLAG_OWNERS = 0x02;  // items: a save file is open beside the scenario image
+constexpr size_t FILE_BYTES = 1;
+}  // namespace csv_input

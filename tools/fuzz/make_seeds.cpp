@@ -13,9 +13,14 @@
 #include <vector>
 
 #include "fuzz_layouts.h"
+#include "csv.h"
 #include "data_image.h"
+#include "iconv_cp932_codec.h"
+#include "item_csv.h"
 #include "item_table.h"
+#include "officer_csv.h"
 #include "roster.h"
+#include "sample_data.h"
 #include "sjis_text.h"
 
 namespace {
@@ -189,6 +194,95 @@ std::vector<NamedSeed> TextSeeds() {
   return seeds;
 }
 
+// The header and the first `rows` rows of an export, as cells.
+std::vector<std::vector<std::string>> FirstRows(std::string_view file, size_t rows) {
+  file.remove_prefix(UTF8_BOM.size());
+  std::vector<std::vector<std::string>> cells;
+  for (CsvRecord& record : ReadCsv(file).records) {
+    if (cells.size() > rows) break;
+    cells.push_back(std::move(record.cells));
+  }
+  return cells;
+}
+
+std::string CsvFile(const std::vector<std::vector<std::string>>& cells, bool bom = true) {
+  std::string out(bom ? UTF8_BOM : "");
+  for (const auto& row : cells) AppendCsvRecord(out, row);
+  return out;
+}
+
+// A seed of the CSV import: its flags, then the file.
+Seed CsvSeed(uint8_t flags, const std::string& file) { return Seed(csv_input::FILE_BYTES).U8(csv_input::FLAGS, flags).Append(file); }
+
+std::vector<NamedSeed> CsvSeeds() {
+  using namespace csv_input;
+  IconvCp932Codec codec;
+  const std::vector<uint8_t> save = MakeSampleSave(), scenario = MakeSampleScenario();
+  OfficerRoster roster{};
+  RosterPositionMap positions{};
+  BuildOfficerRoster(save, roster, &positions);
+  std::vector<uint8_t> writable_save = save;
+  const ItemOwnerImage owners{writable_save, roster, positions};
+
+  const auto officers = FirstRows(ExportOfficerCsv(save, roster, codec), 6);
+  auto edited = officers;  // rows of ids 0 to 5: a name, numbers, a skill, a tactic, quotes
+  edited[1][1] = "劉";
+  edited[1][6] = "845";
+  edited[1][7] = "161";
+  if (edited[1][9].size() < 3) edited[1][9] = "0" + edited[1][9];  // a leading zero changes nothing
+  edited[2][3] = "\uE059";
+  edited[2][4] = "ｿｳｿｳ";
+  edited[3][14] = edited[3][14] == "1" ? "0" : "1";
+  edited[3][54] = "極";
+  edited[4][2] = "\"a\"";
+  edited[5][4] = "a,b";
+  std::swap(edited[1], edited[5]);
+  std::string cp932;
+  codec.FromUtf8(CsvFile(edited, false), cp932);
+  auto bad = officers;  // a bad cell of each kind, a duplicate row, an id not in the roster
+  bad[1][9] = "101";
+  bad[2][1] = "劉備玄";
+  bad[3][2] = "¥";
+  bad[4][3] = "a\tb";
+  bad[5][40] = "X";
+  bad.push_back(bad[1]);
+  bad.push_back(bad[2]);
+  bad.back()[0] = "658";
+  auto huge = officers;
+  huge.resize(2);
+  huge[1][1] = std::string(4000, 'x');
+
+  const auto items = FirstRows(ExportItemCsv(scenario, &owners, codec), 8);
+  auto items_edited = items;  // rows of items 0 to 7
+  items_edited[1][1] = "白銀の鞍";
+  items_edited[1][3] = "鉄\uE059藜骨朶";
+  items_edited[2][4] = "12750";
+  items_edited[3][5] = "09";
+  items_edited[4][6] = "なし";
+  items_edited[5][7] = "760";
+  items_edited[6][7] = "なし";
+  auto items_bad = items;
+  items_bad[7][7] = "801";  // not in the roster
+  items_bad[2][3] = "鉄";
+  auto items_no_save = FirstRows(ExportItemCsv(scenario, nullptr, codec), 8);
+  items_no_save[1][2] = "宝物";
+  items_no_save[2][4] = "50";
+
+  std::vector<NamedSeed> seeds;
+  seeds.push_back({"officers", CsvSeed(0, CsvFile(officers))});
+  seeds.push_back({"officers_edited", CsvSeed(0, CsvFile(edited))});
+  seeds.push_back({"officers_cp932", CsvSeed(0, cp932)});
+  seeds.push_back({"officers_bad_cells", CsvSeed(0, CsvFile(bad))});
+  seeds.push_back({"huge_cell", CsvSeed(0, CsvFile(huge))});
+  seeds.push_back({"quotes", CsvSeed(0, "\"武将番号\",\"忠誠\",\"字\"\r\n\"1\",\"5\",\"a\"\"b\"\n2,\"7\",\"x\"\r3,\"8\",\"\"\"\"")});
+  seeds.push_back({"unclosed_quote", CsvSeed(0, "\"武将番号\",\"忠誠\"\r\n\"1\",\"5\"\"\"\n2,\"7\r\n\"\r3,\"8")});
+  seeds.push_back({"items_owners", CsvSeed(FLAG_ITEMS | FLAG_OWNERS, CsvFile(items_edited))});
+  seeds.push_back({"items_bad_cells", CsvSeed(FLAG_ITEMS | FLAG_OWNERS, CsvFile(items_bad))});
+  seeds.push_back({"items_without_save", CsvSeed(FLAG_ITEMS, CsvFile(items_no_save))});
+  seeds.push_back({"owners_without_save", CsvSeed(FLAG_ITEMS, CsvFile(items))});
+  return seeds;
+}
+
 bool WriteSeeds(const std::filesystem::path& corpus, const char* target, const std::vector<NamedSeed>& seeds) {
   const std::filesystem::path folder = corpus / target;
   std::filesystem::create_directories(folder);
@@ -215,6 +309,7 @@ int main(int argc, char** argv) {
   const std::filesystem::path corpus(argv[1]);
   const bool written = WriteSeeds(corpus, "fuzz_save_image", SaveSeeds()) &&
                        WriteSeeds(corpus, "fuzz_scenario_image", ScenarioSeeds()) &&
-                       WriteSeeds(corpus, "fuzz_text_input", TextSeeds());
+                       WriteSeeds(corpus, "fuzz_text_input", TextSeeds()) &&
+                       WriteSeeds(corpus, "fuzz_csv_import", CsvSeeds());
   return written ? 0 : 1;
 }
