@@ -67,3 +67,8 @@ add_executable(bench_officer_list_win ${CMAKE_SOURCE_DIR}/tools/bench_officer_li
                                       ${CMAKE_SOURCE_DIR}/officer_editor/quillmere.rc)
 target_link_libraries(bench_officer_list_win PRIVATE Quillmere_app sample_data)
 target_compile_options(bench_officer_list_win PRIVATE -Wall -Wextra)
+
+# The resource scripts include the shared layer's string table, which the resource compiler's
+# dependency scan does not see.
+set_source_files_properties(${CMAKE_SOURCE_DIR}/officer_editor/quillmere.rc ${CMAKE_SOURCE_DIR}/item_editor/varnholt.rc
+                            PROPERTIES OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/core/win/shared_strings.rc;${CMAKE_SOURCE_DIR}/core/win/shared_strings.h")

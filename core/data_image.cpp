@@ -2,6 +2,7 @@
 #include "data_image.h"
 
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -14,13 +15,48 @@ bool SetImagePath(DataFileImage& image, const PathChar* path) {
   return true;
 }
 
+namespace {
+
+// The most of a file kept for its backup: far more than any data file of the game.
+constexpr size_t OPENED_BYTES_LIMIT = size_t{64} << 20;
+
+// FNV-1a over the bytes: enough to tell whether a file changed, not a defence against an attacker.
+uint64_t Digest(const uint8_t* bytes, size_t count) {
+  uint64_t digest = 14695981039346656037ull;
+  for (size_t i = 0; i < count; ++i) digest = (digest ^ bytes[i]) * 1099511628211ull;
+  return digest;
+}
+
+// Reads a whole file, up to `limit` bytes; false when it cannot be opened.
+bool ReadWholeFile(FileSystem& fs, const PathChar* path, size_t limit, std::vector<uint8_t>& bytes) {
+  std::FILE* file = fs.OpenForReading(path);
+  if (file == nullptr) return false;
+  bytes.clear();
+  uint8_t chunk[65536];
+  size_t got;
+  while (bytes.size() < limit && (got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+    bytes.insert(bytes.end(), chunk, chunk + std::min(got, limit - bytes.size()));
+  }
+  std::fclose(file);
+  return true;
+}
+
+}  // namespace
+
 LoadResult ReadImageFile(DataFileImage& image, FileSystem& fs) {
-  std::FILE* file = fs.OpenForReading(image.path);
-  if (file == nullptr) return LoadResult::CannotOpen;
+  std::vector<uint8_t> bytes;
+  // One byte past the limit tells a file too large to keep whole.
+  if (!ReadWholeFile(fs, image.path, OPENED_BYTES_LIMIT + 1, bytes)) return LoadResult::CannotOpen;
   // The image counts as the file's from here on, whatever the read yields.
   image.dirty = 0;
-  size_t stored = std::fread(image.data, 1, static_cast<size_t>(image.length), file);
-  std::fclose(file);
+  const size_t stored = std::min(bytes.size(), static_cast<size_t>(image.length));
+  std::copy(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(stored), image.data);
+  DiskState& disk = image.disk;
+  disk.stamp = fs.Stat(image.path);
+  disk.digest = Digest(bytes.data(), bytes.size());
+  // A file too large to keep whole gets no backup.
+  disk.backed_up = bytes.size() > OPENED_BYTES_LIMIT;
+  disk.opened_bytes = disk.backed_up ? std::vector<uint8_t>() : std::move(bytes);
   return stored == static_cast<size_t>(image.length) ? LoadResult::Loaded : LoadResult::TooShort;
 }
 
@@ -31,45 +67,118 @@ namespace {
 size_t CharacterWidth(const char* text) { return IsSjisLeadByte(static_cast<uint8_t>(*text)) ? 2 : 1; }
 size_t CharacterWidth(const wchar_t* text) { return (*text >= 0xD800 && *text < 0xDC00) ? 2 : 1; }
 
-// The temporary file lies in the target's folder, so that replacing the target is a rename within
-// one volume. Its name is the target's name with "~" put in front and the last character dropped:
-// as long as the target's path, so it always fits where the target's path fits.
-bool TemporaryPathFor(const PathChar* path, PathChar (&out)[PATH_CAPACITY]) {
+// The temporaries lie in the target's folder, so that replacing the target is a rename within one
+// volume, and their names are as long as the target's name, so they fit wherever the target's path
+// fits. The first is the name with "~" put in front and the last character dropped; on a clash
+// the name's end is replaced by a number ("~" and the name's start, then 1, 2, ...).
+bool TemporaryPathFor(const PathChar* path, int attempt, PathChar (&out)[PATH_CAPACITY]) {
   using Traits = std::char_traits<PathChar>;
   const size_t length = Traits::length(path);
   size_t name = 0;  // where the file name starts: after the last separator
-  size_t last = 0;  // where the last character starts
+  std::vector<size_t> starts;  // where each character of the name starts
   for (size_t i = 0; i < length;) {
     const PathChar unit = path[i];
-    last = i;
+    starts.push_back(i);
     i += CharacterWidth(path + i);
-    if (unit == '\\' || unit == '/') name = i;
+    if (unit == '\\' || unit == '/') {
+      name = i;
+      starts.clear();
+    }
   }
-  if (name >= length) return false;  // no file name
+  if (name >= length || starts.empty()) return false;  // no file name
+  const size_t characters = starts.size();
+  // The number of the attempt, in decimal; the first attempt has none.
+  char number[16] = "";
+  size_t digits = 0;
+  for (int n = attempt; n > 0; n /= 10) number[digits++] = static_cast<char>('0' + n % 10);
+  // "~" (if it fits beside the number), the name's first characters, the number: `characters`
+  // characters in all.
+  const size_t tilde = attempt == 0 || digits < characters ? 1 : 0;
+  if (digits + tilde > characters) return false;
+  const size_t keep_characters = characters - digits - tilde;
+  const size_t keep = (keep_characters < characters ? starts[keep_characters] : length) - name;
+  size_t at = 0;
   Traits::copy(out, path, name);
-  out[name] = '~';
-  const size_t keep = last - name;  // the name without its last character
-  Traits::copy(out + name + 1, path + name, keep);
-  out[name + 1 + keep] = '\0';
-  if (Traits::compare(out, path, length + 1) == 0) out[name] = '_';  // a name made of "~" only
+  at = name;
+  if (tilde != 0) out[at++] = '~';
+  Traits::copy(out + at, path + name, keep);
+  at += keep;
+  for (size_t d = digits; d > 0; --d) out[at++] = static_cast<PathChar>(number[d - 1]);
+  out[at] = '\0';
+  return Traits::compare(out, path, length + 1) != 0;
+}
+
+constexpr int TEMPORARY_ATTEMPTS = 100;
+
+// Writes `bytes` to a new temporary beside `target` and renames it over `target`. False, with no
+// temporary left and `target` as it was, when any step fails.
+bool WriteWholeFile(FileSystem& fs, const PathChar* target, const uint8_t* bytes, size_t count) {
+  PathChar temporary[PATH_CAPACITY];
+  std::unique_ptr<OutputFile> out;
+  for (int attempt = 0; attempt < TEMPORARY_ATTEMPTS && !out; ++attempt) {
+    if (!TemporaryPathFor(target, attempt, temporary)) continue;
+    bool exists = false;
+    out = fs.CreateNew(temporary, exists);
+    if (!out && !exists) return false;
+  }
+  if (!out) return false;
+  const bool written = out->Write(bytes, count);
+  const bool committed = out->Commit();
+  out.reset();
+  if (!written || !committed || !fs.Replace(temporary, target)) {
+    fs.Remove(temporary);
+    return false;
+  }
   return true;
 }
 
 }  // namespace
 
-StoreResult WriteImageFile(DataFileImage& image, FileSystem& fs) {
-  if (fs.IsReadOnly(image.path)) return StoreResult::ReadOnly;
-  PathChar temporary[PATH_CAPACITY];
-  if (!TemporaryPathFor(image.path, temporary)) return StoreResult::WriteFailed;
-  std::unique_ptr<OutputFile> out = fs.Create(temporary);
-  if (!out) return StoreResult::WriteFailed;
-  bool written = out->Write(image.data, static_cast<size_t>(image.length));
-  bool committed = out->Commit();
-  out.reset();
-  if (!written || !committed || !fs.Replace(temporary, image.path)) {
-    fs.Remove(temporary);
-    return StoreResult::WriteFailed;
+bool BackupPathFor(const PathChar* path, PathChar (&out)[PATH_CAPACITY]) {
+  using Traits = std::char_traits<PathChar>;
+  const PathChar extension[] = PATH_TEXT(".bak");
+  const size_t length = Traits::length(path);
+  if (length + 4 >= PATH_CAPACITY) return false;
+  Traits::copy(out, path, length);
+  Traits::copy(out + length, extension, 5);
+  return true;
+}
+
+bool FileChangedOnDisk(const DataFileImage& image, FileSystem& fs) {
+  const DiskState& disk = image.disk;
+  if (!disk.stamp.exists) return false;
+  // Attributes such as read-only say nothing about the contents.
+  const FileStamp now = fs.Stat(image.path);
+  if (!now.exists || now.directory || now.size != disk.stamp.size || now.write_time != disk.stamp.write_time) {
+    return true;
   }
+  std::vector<uint8_t> bytes;
+  if (!ReadWholeFile(fs, image.path, OPENED_BYTES_LIMIT + 1, bytes)) return true;
+  return Digest(bytes.data(), bytes.size()) != disk.digest;
+}
+
+StoreResult WriteImageFile(DataFileImage& image, StoreKind kind, FileSystem& fs) {
+  DiskState& disk = image.disk;
+  if (kind == StoreKind::SaveAs) {
+    // The image now belongs to a file the user has just chosen: nothing of it was read here, and
+    // it is this program's own to write, with no backup.
+    disk.stamp = FileStamp{};
+    disk.backed_up = true;
+  }
+  const FileStamp target = fs.Stat(image.path);
+  if (target.directory) return StoreResult::NotAFile;
+  if (target.read_only) return StoreResult::ReadOnly;
+  bool backup_failed = false;
+  if (kind == StoreKind::Overwrite && !disk.backed_up && target.exists && disk.stamp.exists) {
+    PathChar backup[PATH_CAPACITY];
+    backup_failed = !BackupPathFor(image.path, backup) ||
+                    !WriteWholeFile(fs, backup, disk.opened_bytes.data(), disk.opened_bytes.size());
+    disk.backed_up = true;
+  }
+  const size_t count = static_cast<size_t>(image.length);
+  if (!WriteWholeFile(fs, image.path, image.data, count)) return StoreResult::WriteFailed;
   image.dirty = 0;
-  return StoreResult::Stored;
+  disk.stamp = fs.Stat(image.path);
+  disk.digest = Digest(image.data, count);
+  return backup_failed ? StoreResult::StoredWithoutBackup : StoreResult::Stored;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "file_system.h"
 
@@ -10,11 +11,21 @@ constexpr int32_t SAVE_FILE_LENGTH = 374534;      // a save file "*.sav"
 constexpr int32_t SCENARIO_FILE_LENGTH = 134024;  // the scenario file "D_SCE.S8"
 constexpr int PATH_CAPACITY = 260;                // 259 characters and the NUL
 
+// What the file on disk held when it was opened or last stored: a store over it first checks that
+// nobody else has written it since, and the first store after opening keeps a backup of it.
+struct DiskState {
+  FileStamp stamp;                   // its size and last write
+  uint64_t digest = 0;               // a digest of its bytes
+  std::vector<uint8_t> opened_bytes; // the whole file as it was opened
+  bool backed_up = false;            // the backup of this opening is written (or was tried)
+};
+
 struct DataFileImage {
   PathChar path[PATH_CAPACITY];  // empty: no file is open for this image
   int32_t length;            // fixed at start-up
   uint8_t* data;             // exactly `length` bytes of static storage
   int32_t dirty;             // 1 while the image holds changes not written to its file
+  DiskState disk;            // the file at `path` as this program last saw it
 };
 
 // A data file is open exactly while its image's path is not empty.
@@ -35,12 +46,30 @@ enum class LoadResult {
 LoadResult ReadImageFile(DataFileImage& image, FileSystem& fs = PlatformFileSystem());
 
 enum class StoreResult {
-  Stored,      // the file now holds exactly the image's bytes; dirty is 0
-  ReadOnly,    // the file is marked read-only: nothing was written
-  WriteFailed, // the file could not be written; the file on disk is unchanged
+  Stored,              // the file now holds exactly the image's bytes; dirty is 0
+  StoredWithoutBackup, // stored, but the backup of the file as opened could not be written
+  ReadOnly,            // the file is marked read-only: nothing was written
+  NotAFile,            // the path names a folder: nothing was written
+  WriteFailed,         // the file could not be written; the file on disk is unchanged
 };
 
-// Writes all `length` bytes, whether or not the image is dirty. The bytes go to a temporary file
-// beside the target first, which replaces the target only once every byte has reached the disk,
-// so a failure at any point leaves the old file whole and no temporary file behind.
-StoreResult WriteImageFile(DataFileImage& image, FileSystem& fs = PlatformFileSystem());
+// How a store is meant: over the file that is open (its backup and the check for changes on disk
+// apply), or to a file the user has just chosen in its place.
+enum class StoreKind { Overwrite, SaveAs };
+
+// Writes all `length` bytes, whether or not the image is dirty. The bytes go to a new temporary
+// file beside the target (never a file that exists: another name is taken on a clash), which
+// replaces the target with one rename once every byte has reached the disk, so a failure or a
+// crash at any point leaves the old file whole and, but for a crash, no temporary file behind.
+// The first overwrite after the file was opened first keeps the file as opened in "<path>.bak",
+// written the same way; whether or not that succeeds, later stores leave the backup alone.
+StoreResult WriteImageFile(DataFileImage& image, StoreKind kind = StoreKind::Overwrite,
+                           FileSystem& fs = PlatformFileSystem());
+
+// True when the file at the image's path no longer is what the image last read or wrote there:
+// missing, or another size, last write or content. An image whose file was never read or
+// written here counts as unchanged.
+bool FileChangedOnDisk(const DataFileImage& image, FileSystem& fs = PlatformFileSystem());
+
+// The backup's path: the image's path and ".bak"; false when that does not fit.
+bool BackupPathFor(const PathChar* path, PathChar (&out)[PATH_CAPACITY]);

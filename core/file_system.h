@@ -26,15 +26,25 @@ class OutputFile {
   virtual bool Commit() = 0;
 };
 
+// What the store looks at before it writes over a path.
+struct FileStamp {
+  bool exists = false;
+  bool directory = false;
+  bool read_only = false;  // the platform's read-only attribute
+  uint64_t size = 0;
+  int64_t write_time = 0;  // last write, in the platform's own units
+};
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
   virtual std::FILE* OpenForReading(const PathChar* path) = 0;
-  // True when the file exists and is marked read-only (the platform's read-only attribute).
-  virtual bool IsReadOnly(const PathChar* path) = 0;
-  // Creates or truncates a file for writing; nullptr when that is not possible.
-  virtual std::unique_ptr<OutputFile> Create(const PathChar* path) = 0;
-  // Puts the file `from` in the place of `to`, replacing it; false when it could not.
+  virtual FileStamp Stat(const PathChar* path) = 0;
+  // Creates a new file for writing; never opens, truncates or replaces one that exists. nullptr
+  // when it cannot, with `exists` set when that was because a file or folder of that name exists.
+  virtual std::unique_ptr<OutputFile> CreateNew(const PathChar* path, bool& exists) = 0;
+  // Puts the file `from` in the place of `to` with one rename that either happens whole or not
+  // at all; false when it could not.
   virtual bool Replace(const PathChar* from, const PathChar* to) = 0;
   virtual void Remove(const PathChar* path) = 0;
 };

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 
 #include "file_system.h"
@@ -33,13 +34,30 @@ class PosixFileSystem final : public FileSystem {
  public:
   std::FILE* OpenForReading(const char* path) override { return std::fopen(path, "rb"); }
   // The counterpart of the read-only attribute: a regular file its owner may not write.
-  bool IsReadOnly(const char* path) override {
+  FileStamp Stat(const char* path) override {
     struct stat info;
-    return stat(path, &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & S_IWUSR) == 0;
+    FileStamp stamp;
+    if (stat(path, &info) != 0) return stamp;
+    stamp.exists = true;
+    stamp.directory = S_ISDIR(info.st_mode);
+    stamp.read_only = S_ISREG(info.st_mode) && (info.st_mode & S_IWUSR) == 0;
+    stamp.size = static_cast<uint64_t>(info.st_size);
+    stamp.write_time = static_cast<int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    return stamp;
   }
-  std::unique_ptr<OutputFile> Create(const char* path) override {
-    std::FILE* file = std::fopen(path, "wb");
-    if (file == nullptr) return nullptr;
+  std::unique_ptr<OutputFile> CreateNew(const char* path, bool& exists) override {
+    exists = false;
+    const int descriptor = open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (descriptor < 0) {
+      exists = errno == EEXIST;
+      return nullptr;
+    }
+    std::FILE* file = fdopen(descriptor, "wb");
+    if (file == nullptr) {
+      close(descriptor);
+      std::remove(path);
+      return nullptr;
+    }
     return std::make_unique<PosixOutputFile>(file);
   }
   bool Replace(const char* from, const char* to) override { return std::rename(from, to) == 0; }

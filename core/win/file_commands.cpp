@@ -5,8 +5,8 @@ int LoadDocument(HWND dialog, const ImageDocument& document) {
   return LoadImageReporting(dialog, *document.image, *document.messages);
 }
 
-int StoreDocument(HWND dialog, const ImageDocument& document) {
-  return StoreImageReporting(dialog, *document.image, *document.messages);
+int StoreDocument(HWND dialog, const ImageDocument& document, StoreKind kind) {
+  return StoreImageReporting(dialog, *document.image, *document.messages, kind);
 }
 
 int AskToSaveDocument(HWND dialog, const ImageDocument& document) {
@@ -34,7 +34,7 @@ void SaveDocumentAs(HWND dialog, const ImageDocument& document) {
   PathChar path[PATH_CAPACITY];
   if (!ChooseSaveFile(dialog, path)) return;
   SetImagePath(image, path);
-  StoreDocument(dialog, document);
+  StoreDocument(dialog, document, StoreKind::SaveAs);
 }
 
 void OverwriteDocument(HWND dialog, const ImageDocument& document) {

@@ -19,7 +19,7 @@ struct ImageDocument {
 };
 
 int LoadDocument(HWND dialog, const ImageDocument& document);
-int StoreDocument(HWND dialog, const ImageDocument& document);
+int StoreDocument(HWND dialog, const ImageDocument& document, StoreKind kind = StoreKind::Overwrite);
 int AskToSaveDocument(HWND dialog, const ImageDocument& document);
 
 // Asks about unsaved changes, lets the user choose a save file, and loads it in place of whatever

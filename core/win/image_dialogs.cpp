@@ -4,6 +4,7 @@
 #include <commdlg.h>
 
 #include <cstddef>
+#include <cwchar>
 
 #include "shared_strings.h"
 #include "text_boundary.h"
@@ -21,7 +22,7 @@ std::wstring Compose(const DataFileImage& image, const ImageMessages& messages, 
 
 // The members are those of the layout without the Windows 2000 additions: 76 bytes in the 32-bit
 // programs. `filter` holds the filter with its parts separated by NULs.
-OPENFILENAMEW DialogRecord(HWND owner, PathChar (&path)[PATH_CAPACITY], PathChar (&title)[PATH_CAPACITY],
+OPENFILENAMEW DialogRecord(HWND owner, PathChar* path, PathChar (&title)[PATH_CAPACITY],
                            const std::wstring& filter, const std::wstring& extension) {
   OPENFILENAMEW record{};
   record.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
@@ -45,20 +46,33 @@ std::wstring SaveFileFilter() {
   return filter;
 }
 
+// The dialog gets more room than a path may take, so that the program, not the dialog, decides
+// about a path that is too long.
+constexpr DWORD DIALOG_PATH_CAPACITY = 1024;
+
 int RunFileDialog(HWND owner, PathChar (&path)[PATH_CAPACITY], bool save) {
+  PathChar chosen[DIALOG_PATH_CAPACITY] = L"";
   PathChar title[PATH_CAPACITY] = L"";
   path[0] = L'\0';
   const std::wstring filter = SaveFileFilter();
   const std::wstring extension = LoadText(IDS_SAVE_FILE_EXTENSION);
-  OPENFILENAMEW record = DialogRecord(owner, path, title, filter, extension);
+  OPENFILENAMEW record = DialogRecord(owner, chosen, title, filter, extension);
+  record.nMaxFile = DIALOG_PATH_CAPACITY;
   if (save) {
     record.nFilterIndex = 1;
     record.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    return GetSaveFileNameW(&record) ? 1 : 0;
+    if (!GetSaveFileNameW(&record)) return 0;
+  } else {
+    record.nFilterIndex = 0;
+    record.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST;
+    if (!GetOpenFileNameW(&record)) return 0;
   }
-  record.nFilterIndex = 0;
-  record.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST;
-  return GetOpenFileNameW(&record) ? 1 : 0;
+  if (wcslen(chosen) >= PATH_CAPACITY) {
+    ShowWarning(owner, IDS_PATH_TOO_LONG);
+    return 0;
+  }
+  wcscpy(path, chosen);
+  return 1;
 }
 
 }  // namespace
@@ -85,11 +99,19 @@ int LoadImageReporting(HWND owner, DataFileImage& image, const ImageMessages& me
   return 0;
 }
 
-int StoreImageReporting(HWND owner, DataFileImage& image, const ImageMessages& messages) {
+int StoreImageReporting(HWND owner, DataFileImage& image, const ImageMessages& messages, StoreKind kind) {
   const std::wstring failure = Compose(image, messages, messages.store_failed);
-  if (WriteImageFile(image) == StoreResult::Stored) return 1;
-  ShowWarningText(owner, failure);
-  return 0;
+  if (kind == StoreKind::Overwrite && FileChangedOnDisk(image)) {
+    const std::wstring question = Compose(image, messages, IDS_CHANGED_ON_DISK);
+    if (MessageBoxW(owner, question.c_str(), LoadText(IDS_WARNING_CAPTION).c_str(), MB_YESNO | MB_ICONWARNING) != IDYES) {
+      return 0;
+    }
+  }
+  switch (WriteImageFile(image, kind)) {
+    case StoreResult::Stored: return 1;
+    case StoreResult::StoredWithoutBackup: ShowWarningText(owner, Compose(image, messages, IDS_BACKUP_FAILED)); return 1;
+    default: ShowWarningText(owner, failure); return 0;
+  }
 }
 
 int AskSaveChangesReporting(HWND owner, DataFileImage& image, const ImageMessages& messages) {

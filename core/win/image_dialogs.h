@@ -29,11 +29,16 @@ bool AskYesNo(HWND owner, const std::wstring& text, UINT caption_id);
 // 1 when `length` bytes were read; 0 after a failure, which has been shown.
 int LoadImageReporting(HWND owner, DataFileImage& image, const ImageMessages& messages);
 // 1 when the whole image was written; 0 after a failure, which has been shown (dirty unchanged).
-int StoreImageReporting(HWND owner, DataFileImage& image, const ImageMessages& messages);
+// Before an overwrite of a file that changed on disk since it was opened or last stored, asks
+// whether to overwrite it; No writes nothing and gives 0. A backup that could not be written is
+// told, and the store goes on.
+int StoreImageReporting(HWND owner, DataFileImage& image, const ImageMessages& messages,
+                        StoreKind kind = StoreKind::Overwrite);
 // 3 clean (nothing asked); 2 answered No; otherwise the store's result (1 stored, 0 failed).
 int AskSaveChangesReporting(HWND owner, DataFileImage& image, const ImageMessages& messages);
 
 // The open and save dialogs for "*.sav" files. 1 with the chosen full path in `path`; 0 when the
-// dialog was cancelled or failed.
+// dialog was cancelled or failed, or when the chosen path is longer than a path may be (259
+// characters), which has been shown.
 int ChooseOpenFile(HWND owner, PathChar (&path)[PATH_CAPACITY]);
 int ChooseSaveFile(HWND owner, PathChar (&path)[PATH_CAPACITY]);

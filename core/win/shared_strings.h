@@ -12,3 +12,6 @@
 #define IDS_SAVE_FILE_EXTENSION 107
 #define IDS_NO_WINDOW 108
 #define IDS_CHARACTER_NOT_STORABLE 109  // a typed character code page 932 cannot hold
+#define IDS_CHANGED_ON_DISK 110         // the question before overwriting a file changed on disk
+#define IDS_BACKUP_FAILED 111
+#define IDS_PATH_TOO_LONG 112

@@ -1,9 +1,8 @@
-// The file system of Windows, with UTF-16 paths: stdio streams for the bytes, the read-only
-// attribute, and ReplaceFileW / MoveFileExW to put a finished temporary file in the place of the
-// target.
+// The file system of Windows, with UTF-16 paths: a handle for the bytes of a new file, the file's
+// attributes, and one MoveFileExW to put a finished temporary file in the place of the target.
+// ReplaceFileW is not used: Wine's moves the target aside, deletes it and then moves the new file
+// in, so a crash between those steps leaves no target at all.
 #include <windows.h>
-
-#include <io.h>
 
 #include <cstdio>
 
@@ -13,43 +12,58 @@ namespace {
 
 class WinOutputFile final : public OutputFile {
  public:
-  explicit WinOutputFile(std::FILE* file) : file_(file) {}
+  explicit WinOutputFile(HANDLE file) : file_(file) {}
   ~WinOutputFile() override {
-    if (file_ != nullptr) std::fclose(file_);
+    if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
   }
   bool Write(const uint8_t* bytes, size_t count) override {
-    return std::fwrite(bytes, 1, count, file_) == count;
+    while (count > 0) {
+      const DWORD chunk = count > (1u << 20) ? (1u << 20) : static_cast<DWORD>(count);
+      DWORD written = 0;
+      if (!WriteFile(file_, bytes, chunk, &written, nullptr) || written == 0) return false;
+      bytes += written;
+      count -= written;
+    }
+    return true;
   }
   bool Commit() override {
-    bool ok = std::fflush(file_) == 0 && _commit(_fileno(file_)) == 0;
-    ok = std::fclose(file_) == 0 && ok;
-    file_ = nullptr;
+    bool ok = FlushFileBuffers(file_) != 0;
+    ok = CloseHandle(file_) != 0 && ok;
+    file_ = INVALID_HANDLE_VALUE;
     return ok;
   }
 
  private:
-  std::FILE* file_;
+  HANDLE file_;
 };
 
 class WinFileSystem final : public FileSystem {
  public:
   std::FILE* OpenForReading(const PathChar* path) override { return _wfopen(path, L"rb"); }
-  // Checked by the program itself: under Wine as root, fopen(..., "wb") succeeds on a file whose
-  // read-only attribute is set, where Windows refuses it.
-  bool IsReadOnly(const PathChar* path) override {
-    DWORD attributes = GetFileAttributesW(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+  // The read-only attribute is checked by the program itself: under Wine as root a file whose
+  // read-only attribute is set can still be written, where Windows refuses it.
+  FileStamp Stat(const PathChar* path) override {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    FileStamp stamp;
+    if (!GetFileAttributesExW(path, GetFileExInfoStandard, &data)) return stamp;
+    stamp.exists = true;
+    stamp.directory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    stamp.read_only = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+    stamp.size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    stamp.write_time = static_cast<int64_t>((static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                                            data.ftLastWriteTime.dwLowDateTime);
+    return stamp;
   }
-  std::unique_ptr<OutputFile> Create(const PathChar* path) override {
-    std::FILE* file = _wfopen(path, L"wb");
-    if (file == nullptr) return nullptr;
+  std::unique_ptr<OutputFile> CreateNew(const PathChar* path, bool& exists) override {
+    exists = false;
+    HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+      exists = GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
+      return nullptr;
+    }
     return std::make_unique<WinOutputFile>(file);
   }
   bool Replace(const PathChar* from, const PathChar* to) override {
-    if (GetFileAttributesW(to) != INVALID_FILE_ATTRIBUTES &&
-        ReplaceFileW(to, from, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
-      return true;
-    }
     return MoveFileExW(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
   }
   void Remove(const PathChar* path) override { DeleteFileW(path); }

@@ -1,5 +1,7 @@
 // Loading and storing data file images, and that a store never destroys the file on disk.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -107,9 +109,13 @@ TEST_F(DataImageTest, StoreRoundTripIsByteIdenticalAndALongerFileShrinks) {
   image_.dirty = 1;
   ASSERT_EQ(WriteImageFile(image_), StoreResult::Stored);
   EXPECT_EQ(image_.dirty, 0);
+  // The first store keeps the file as it was opened, all of it, beside it.
+  EXPECT_EQ(ReadBytes(dir_ / "data.sav.bak"), original);
   original.resize(SAVE_FILE_LENGTH);
   EXPECT_EQ(ReadBytes(path), original);
-  EXPECT_EQ(FilesInDir(), std::vector<std::string>{"data.sav"});
+  auto files = FilesInDir();
+  std::sort(files.begin(), files.end());
+  EXPECT_EQ(files, (std::vector<std::string>{"data.sav", "data.sav.bak"}));
   // A clean image is stored just the same.
   ASSERT_EQ(WriteImageFile(image_), StoreResult::Stored);
   EXPECT_EQ(ReadBytes(path), original);
@@ -126,6 +132,93 @@ TEST_F(DataImageTest, StoreCreatesANewFileAndHandlesKanjiWithBackslashTrailBytes
   ASSERT_EQ(WriteImageFile(image_), StoreResult::Stored);
   EXPECT_EQ(ReadBytes(path), buffer_);
   EXPECT_EQ(std::distance(fs::directory_iterator(sub), fs::directory_iterator()), 1);
+}
+
+// A store never touches a file it did not make but its target: files named like its temporaries
+// stay byte for byte (another name is taken), a folder at the target's path is refused. The
+// backup holds the file as opened and is written once per opening, even when it cannot be.
+TEST_F(DataImageTest, StoreClobbersNothingAndBacksUpOncePerOpening) {
+  struct Clash {
+    const char* target;
+    std::vector<const char*> others;
+  };
+  const Clash clashes[] = {{"data.sav", {"~data.sa", "~data.s1", "~data.s2"}}, {"a", {"~", "1"}}, {"~", {"1"}}};
+  for (const Clash& clash : clashes) {
+    SCOPED_TRACE(clash.target);
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    std::vector<std::vector<uint8_t>> others;
+    for (size_t k = 0; k < clash.others.size(); ++k) {
+      others.push_back(Pattern(100 + k, static_cast<uint8_t>(20 + k)));
+      WriteBytes(dir_ / clash.others[k], others.back());
+    }
+    Open(dir_ / clash.target);
+    buffer_ = Pattern(SAVE_FILE_LENGTH, 11);
+    image_.data = buffer_.data();
+    ASSERT_EQ(WriteImageFile(image_), StoreResult::Stored);
+    EXPECT_EQ(ReadBytes(dir_ / clash.target), buffer_);
+    for (size_t k = 0; k < others.size(); ++k) EXPECT_EQ(ReadBytes(dir_ / clash.others[k]), others[k]);
+    EXPECT_EQ(FilesInDir().size(), others.size() + 1);
+  }
+
+  fs::create_directories(dir_ / "folder.sav");
+  Open(dir_ / "folder.sav");
+  EXPECT_EQ(WriteImageFile(image_), StoreResult::NotAFile);
+  EXPECT_TRUE(fs::is_directory(dir_ / "folder.sav"));
+
+  const fs::path path = dir_ / "kept.sav";
+  const auto opened = Pattern(SAVE_FILE_LENGTH, 12);
+  WriteBytes(path, opened);
+  Open(path);
+  ASSERT_EQ(ReadImageFile(image_), LoadResult::Loaded);
+  buffer_[0] ^= 1;
+  ASSERT_EQ(WriteImageFile(image_), StoreResult::Stored);
+  buffer_[1] ^= 1;
+  ASSERT_EQ(WriteImageFile(image_), StoreResult::Stored);
+  EXPECT_EQ(ReadBytes(dir_ / "kept.sav.bak"), opened);
+  EXPECT_EQ(ReadBytes(path), buffer_);
+  // A save as leaves the backup of the opened file alone and makes none of its own.
+  Open(dir_ / "other.sav");
+  ASSERT_EQ(WriteImageFile(image_, StoreKind::SaveAs), StoreResult::Stored);
+  ASSERT_EQ(WriteImageFile(image_), StoreResult::Stored);
+  EXPECT_FALSE(fs::exists(dir_ / "other.sav.bak"));
+
+  // A backup that cannot be written (a folder has its name) is said once; the store goes on.
+  Open(path);
+  ASSERT_EQ(ReadImageFile(image_), LoadResult::Loaded);
+  fs::remove(dir_ / "kept.sav.bak");
+  fs::create_directories(dir_ / "kept.sav.bak");
+  EXPECT_EQ(WriteImageFile(image_), StoreResult::StoredWithoutBackup);
+  EXPECT_EQ(WriteImageFile(image_), StoreResult::Stored);
+  EXPECT_EQ(ReadBytes(path), buffer_);
+}
+
+// Another program writing the file after it was opened or last stored is noticed by its size, its
+// last write or, with both kept, its contents; a store here makes it current again.
+TEST_F(DataImageTest, ChangesOnDiskSinceOpeningOrStoringAreNoticed) {
+  const fs::path path = dir_ / "shared.sav";
+  const auto original = Pattern(SAVE_FILE_LENGTH, 13);
+  WriteBytes(path, original);
+  Open(path);
+  EXPECT_FALSE(FileChangedOnDisk(image_));  // never read here: nothing to compare with
+  ASSERT_EQ(ReadImageFile(image_), LoadResult::Loaded);
+  EXPECT_FALSE(FileChangedOnDisk(image_));
+
+  const auto written_time = fs::last_write_time(path);
+  auto same_size = original;
+  same_size[1000] ^= 0xFF;
+  WriteBytes(path, same_size);
+  fs::last_write_time(path, written_time);  // contents alone differ
+  EXPECT_TRUE(FileChangedOnDisk(image_));
+  ASSERT_EQ(WriteImageFile(image_), StoreResult::Stored);
+  EXPECT_FALSE(FileChangedOnDisk(image_));
+
+  auto longer = original;
+  longer.push_back(0);
+  WriteBytes(path, longer);
+  EXPECT_TRUE(FileChangedOnDisk(image_));
+  fs::remove(path);
+  EXPECT_TRUE(FileChangedOnDisk(image_));
 }
 
 TEST_F(DataImageTest, ReadOnlyFileIsRefusedAndKept) {
@@ -146,10 +239,11 @@ class FailingFileSystem : public FileSystem {
   enum Step { FailCreate, FailWriteAfter, FailCommit, FailReplace };
   FailingFileSystem(Step step, size_t bytes = 0) : step_(step), bytes_(bytes) {}
   std::FILE* OpenForReading(const char* path) override { return real_.OpenForReading(path); }
-  bool IsReadOnly(const char* path) override { return real_.IsReadOnly(path); }
-  std::unique_ptr<OutputFile> Create(const char* path) override {
+  FileStamp Stat(const char* path) override { return real_.Stat(path); }
+  std::unique_ptr<OutputFile> CreateNew(const char* path, bool& exists) override {
+    exists = false;
     if (step_ == FailCreate) return nullptr;
-    auto file = real_.Create(path);
+    auto file = real_.CreateNew(path, exists);
     if (!file) return nullptr;
     return std::make_unique<Output>(std::move(file), step_, bytes_);
   }
@@ -207,7 +301,7 @@ TEST_F(DataImageTest, AFailureAtAnyStepLeavesTheOldFileWholeAndNoTemporaryFile) 
     image_.data = buffer_.data();
     image_.dirty = 1;
     FailingFileSystem failing(row.step, row.bytes);
-    EXPECT_EQ(WriteImageFile(image_, failing), StoreResult::WriteFailed);
+    EXPECT_EQ(WriteImageFile(image_, StoreKind::Overwrite, failing), StoreResult::WriteFailed);
     EXPECT_EQ(image_.dirty, 1);
     EXPECT_EQ(ReadBytes(path), original);
     EXPECT_EQ(FilesInDir(), std::vector<std::string>{"data.sav"});

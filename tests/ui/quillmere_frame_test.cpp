@@ -299,3 +299,84 @@ TEST_F(QuillmereTest, EnterAndEscapeDoNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+// What protects a file on disk, seen from the File menu: a file named like the store's temporary
+// survives, the file as opened is kept once as ".bak", a file that another program wrote since is
+// overwritten only when the user says so, a folder in the file's place is a failure, and a path
+// longer than 259 characters is refused, with nothing changed.
+TEST_F(QuillmereTest, StoresProtectTheFilesOnDisk) {
+  const std::string temporary = files_.Path("~SAMPLE1.sa");
+  const std::vector<uint8_t> users_own(1000, 0x5A);
+  WriteFileBytes(temporary, users_own);
+  OpenSample();
+  answers_.TakeSeen();
+  g_officer_editor.save.data[0] ^= 0xFF;
+  std::vector<uint8_t> first(g_officer_editor.save.data, g_officer_editor.save.data + SAVE_FILE_LENGTH);
+  EXPECT_EQ(SaveAndRead(), first);
+  g_officer_editor.save.data[1] ^= 0xFF;
+  SaveAndRead();
+  EXPECT_EQ(ReadFileBytes(temporary), users_own);
+  EXPECT_EQ(ReadFileBytes(sample_path_ + ".bak"), sample_);
+
+  // Another program writes the file: No keeps its bytes and the changes, Yes overwrites them.
+  const std::vector<uint8_t> theirs(SAVE_FILE_LENGTH, 0x33);
+  WriteFileBytes(sample_path_, theirs);
+  g_officer_editor.save.dirty = 1;
+  answers_.PressButton(IDNO);
+  EXPECT_EQ(SaveAndRead(), theirs);
+  auto seen = answers_.TakeSeen();
+  ASSERT_EQ(seen.size(), 1u);
+  ExpectBox(seen[0], "このファイルは開いた後に他のプログラムによって変更されています。上書きしますか?", "警告",
+            MB_ICONWARNING);
+  EXPECT_EQ(seen[0].buttons, (std::vector<int>{IDYES, IDNO}));
+  EXPECT_EQ(g_officer_editor.save.dirty, 1);
+  answers_.PressButton(IDYES);
+  EXPECT_EQ(SaveAndRead(), std::vector<uint8_t>(g_officer_editor.save.data, g_officer_editor.save.data + SAVE_FILE_LENGTH));
+  EXPECT_EQ(g_officer_editor.save.dirty, 0);
+  EXPECT_EQ(ReadFileBytes(sample_path_ + ".bak"), sample_);
+  answers_.TakeSeen();
+
+  // A folder where the file was.
+  DeleteFileW(WideOfUtf8(sample_path_).c_str());
+  ASSERT_TRUE(CreateDirectoryW(WideOfUtf8(sample_path_).c_str(), nullptr));
+  answers_.PressButton(IDYES);
+  answers_.PressButton(IDOK);
+  Command(dialog_, ID_FILE_SAVE);
+  seen = answers_.TakeSeen();
+  ASSERT_EQ(seen.size(), 2u);
+  ExpectBox(seen[1], "ファイルの保存に失敗しました。", "警告", MB_ICONWARNING);
+  RemoveDirectoryW(WideOfUtf8(sample_path_).c_str());
+
+  // 260 characters: one more than a path may have. The folders make up most of it, as a real
+  // deep folder would (Wine's own dialog stumbles over long file names).
+  std::string folder = files_.folder();
+  std::vector<std::string> folders;
+  while (folder.size() < 248) {
+    folder += "\\" + std::string(std::min<size_t>(60, 248 - folder.size() - 1), 'd');
+    folders.push_back(folder);
+    ASSERT_TRUE(CreateDirectoryW(WideOfUtf8(folder).c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+  }
+  const std::string too_long = folder + "\\" + std::string(260 - folder.size() - 5, 'x') + ".sav";
+  ASSERT_EQ(too_long.size(), 260u);
+  const std::wstring path_before = g_officer_editor.save.path;
+  const int rows_before = ListCount();
+  // Save as only: Wine's open dialog never returns a path this long (it stays open), though the
+  // program checks what either dialog returns the same way.
+  for (int command : {ID_FILE_SAVE_AS}) {
+    SCOPED_TRACE(command);
+    answers_.ChooseFile(too_long);
+    answers_.PressButton(IDOK);
+    Command(dialog_, command);
+    seen = answers_.TakeSeen();
+    ASSERT_FALSE(seen.empty());
+    ExpectBox(seen.back(), "パスが長すぎます。259 文字以内のパスを選んで下さい。", "警告", MB_ICONWARNING);
+    EXPECT_EQ(g_officer_editor.save.path, path_before);
+    EXPECT_EQ(ListCount(), rows_before);
+  }
+  EXPECT_FALSE(FileExists(too_long));
+  for (auto it = folders.rbegin(); it != folders.rend(); ++it) RemoveDirectoryW(WideOfUtf8(*it).c_str());
+}
+
+}  // namespace

@@ -72,6 +72,8 @@ std::vector<SeenWindow> WindowAnswers::TakeSeen() {
 
 LRESULT CALLBACK WindowAnswers::CbtHook(int code, WPARAM wparam, LPARAM lparam) {
   if (code == HCBT_ACTIVATE && t_answers != nullptr) t_answers->OnActivate(reinterpret_cast<HWND>(wparam));
+  // A window handle can come back for a new window once the old one is gone.
+  if (code == HCBT_DESTROYWND && t_answers != nullptr) std::erase(t_answers->handled_, reinterpret_cast<HWND>(wparam));
   return CallNextHookEx(nullptr, code, wparam, lparam);
 }
 
@@ -163,8 +165,12 @@ TempFolder::TempFolder() {
   wchar_t base[MAX_PATH];
   GetTempPathW(MAX_PATH, base);
   static int counter = 0;
+  // Wine hands out the same process ids again: the clock keeps a folder left by a killed run apart.
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
   char name[64];
-  std::snprintf(name, sizeof name, "uitest-%lu-%d", GetCurrentProcessId(), ++counter);
+  std::snprintf(name, sizeof name, "uitest-%lu-%d-%llx", GetCurrentProcessId(), ++counter,
+                static_cast<unsigned long long>(now.QuadPart & 0xFFFFFF));
   folder_ = Utf8OfWide(base) + name;
   CreateDirectoryW(WideOfUtf8(folder_).c_str(), nullptr);
 }
