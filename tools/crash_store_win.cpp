@@ -5,7 +5,7 @@
 //     store under way (the driver sends each command and waits for it, so it knows which);
 //   - a backup "*.bak", if there is one, holds the bytes the target had when it was opened;
 //   - the other sample files are untouched;
-//   - every other file (a temporary "~...") is counted and removed.
+//   - every other file (a temporary "~..." or another left by the store) is counted and removed.
 // The delays are drawn from a seeded generator: half of them evenly over 0 to SPREAD_MS after the
 // edits begin, half over its first eighth, so that kills land before the first store, during it
 // (when a backup is written) and during and between later stores.
@@ -194,7 +194,7 @@ void CheckFolder(const CrashImage& image, const Originals& originals, const Temp
         ++tally.damaged;
         report(name + " changed, though it was not stored");
       }
-    } else if (EndsWith(name, ".bak")) {
+    } else if (name[0] != '~' && EndsWith(name, ".bak")) {
       if (ReadFileBytes(folder.Path(name)) != original) {
         ++tally.bad_backups;
         report("backup " + name + " does not hold the bytes as opened");
