@@ -61,6 +61,11 @@ foreach(name IN ITEMS quillmere_ui_tests varnholt_ui_tests program_smoke_tests)
   set_tests_properties(${name} ${name}_cp1252 PROPERTIES RESOURCE_LOCK wine TIMEOUT 600)
 endforeach()
 
+# The crash test of storing, with a few kills of each image (about 20 in all, under a minute);
+# the README says how to run hundreds.
+add_test(NAME crash_store_tests COMMAND ${WINE_RUN} ${WIN_TEST_DIR}/crash_store_win.exe all 7 12)
+set_tests_properties(crash_store_tests PROPERTIES RESOURCE_LOCK wine TIMEOUT 600)
+
 # Benchmarks: every tools/bench_*.cpp but *_win.cpp is a Google Benchmark program (not run by ctest;
 # see README).
 find_package(benchmark QUIET)

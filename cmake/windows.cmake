@@ -72,3 +72,18 @@ target_compile_options(bench_officer_list_win PRIVATE -Wall -Wextra)
 # dependency scan does not see.
 set_source_files_properties(${CMAKE_SOURCE_DIR}/officer_editor/quillmere.rc ${CMAKE_SOURCE_DIR}/item_editor/varnholt.rc
                             PROPERTIES OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/core/win/shared_strings.rc;${CMAKE_SOURCE_DIR}/core/win/shared_strings.h")
+
+# --- Crash test of storing ---------------------------------------------------------------------
+# The real programs killed at random moments while they store one file again and again (a console
+# program; ctest runs a few kills, the README says how to run many).
+add_executable(crash_store_win ${CMAKE_SOURCE_DIR}/tools/crash_store_win.cpp
+                               ${CMAKE_SOURCE_DIR}/tools/crash_store_quillmere.cpp
+                               ${CMAKE_SOURCE_DIR}/tools/crash_store_varnholt.cpp)
+# Each program's resource.h, one per source.
+set_source_files_properties(${CMAKE_SOURCE_DIR}/tools/crash_store_quillmere.cpp PROPERTIES
+                            INCLUDE_DIRECTORIES ${CMAKE_SOURCE_DIR}/officer_editor)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/tools/crash_store_varnholt.cpp PROPERTIES
+                            INCLUDE_DIRECTORIES ${CMAKE_SOURCE_DIR}/item_editor)
+target_link_libraries(crash_store_win PRIVATE ui_support sample_data)
+target_compile_options(crash_store_win PRIVATE -Wall -Wextra)
+add_dependencies(crash_store_win Quillmere Varnholt)

@@ -1,5 +1,6 @@
 // The real Varnholt.exe, started in a folder with its ini and scenario files and driven from
 // outside with the W messages: its entry point, message loop and exit status.
+#include "program_driver.h"
 #include "varnholt_fixture.h"
 
 namespace {
@@ -15,45 +16,11 @@ class VarnholtProgramTest : public VarnholtBase {
     VarnholtBase::TearDown();
   }
 
-  // Varnholt.exe lies one folder above the test program.
-  void Run() {
-    char module[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, module, sizeof module);
-    std::string program = module;
-    program.resize(program.rfind('\\'));
-    program.resize(program.rfind('\\'));
-    program += "\\Varnholt.exe";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    ASSERT_TRUE(CreateProcessA(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, files_.folder().c_str(),
-                               &startup, &process_))
-        << program;
-  }
+  void Run() { ASSERT_TRUE(StartProgram(ProgramPath("Varnholt.exe"), files_.folder(), process_)); }
 
-  struct WindowSearch {
-    DWORD process;
-    const std::wstring* caption;
-    HWND found;
-  };
-  static BOOL CALLBACK MatchWindow(HWND window, LPARAM data) {
-    auto* search = reinterpret_cast<WindowSearch*>(data);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    wchar_t text[64] = L"";
-    GetWindowTextW(window, text, 64);
-    if (process != search->process || !IsWindowVisible(window) || *search->caption != text) return TRUE;
-    search->found = window;
-    return FALSE;
-  }
-
-  // The first visible window of the program with the given caption, looking `tries` times 0.1 s apart.
+  // The first visible window of the program with the given caption.
   HWND WaitForWindow(const std::wstring& caption, int tries = 200) {
-    WindowSearch search{process_.dwProcessId, &caption, nullptr};
-    for (int k = 0; k < tries && search.found == nullptr; ++k) {
-      EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-      if (search.found == nullptr) Sleep(100);
-    }
-    return search.found;
+    return ::WaitForWindow(process_.dwProcessId, caption, tries);
   }
 
   DWORD ExitStatus() {
@@ -61,13 +28,6 @@ class VarnholtProgramTest : public VarnholtBase {
     DWORD status = 259;
     GetExitCodeProcess(process_.hProcess, &status);
     return status;
-  }
-
-  static std::wstring Wide(const std::string& sjis) {
-    std::wstring text(sjis.size(), L'\0');
-    text.resize(static_cast<size_t>(MultiByteToWideChar(932, 0, sjis.data(), static_cast<int>(sjis.size()),
-                                                        text.data(), static_cast<int>(text.size()))));
-    return text;
   }
 
   PROCESS_INFORMATION process_{};
@@ -86,11 +46,11 @@ TEST_F(VarnholtProgramTest, ShowsItsDialogAndEndsWithStatusZeroOnQuit) {
 TEST_F(VarnholtProgramTest, UnreadableScenarioEndsWithStatusZeroAfterTheReadFailure) {
   WriteFileBytes(scenario_path_, std::vector<uint8_t>(scenario_.begin(), scenario_.end() - 1));
   Run();
-  HWND box = WaitForWindow(Wide(Sjis("警告")));
+  HWND box = WaitForWindow(WideOfSjis(Sjis("警告")));
   ASSERT_NE(box, nullptr);
   wchar_t text[512] = L"";
   SendMessageW(GetDlgItem(box, 0xFFFF), WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
-  EXPECT_EQ(std::wstring(text), Wide(scenario_path_ + "\n" + Sjis("ファイルの読み取りに失敗しました。")));
+  EXPECT_EQ(std::wstring(text), WideOfSjis(scenario_path_ + "\n" + Sjis("ファイルの読み取りに失敗しました。")));
   EXPECT_EQ(WaitForWindow(L"Varnholt", 1), nullptr);
   PostMessageW(box, WM_COMMAND, IDOK, 0);
   EXPECT_EQ(ExitStatus(), 0u);
