@@ -140,3 +140,11 @@ editor_release_resources(Quillmere Quillmere ${CMAKE_SOURCE_DIR}/officer_editor/
 editor_release_resources(Varnholt Varnholt ${CMAKE_SOURCE_DIR}/item_editor/varnholt_release.rc)
 editor_split_debug_info(Quillmere)
 editor_split_debug_info(Varnholt)
+
+# Reads the programs' manifest, version and icon as Windows does; run on the unpacked ZIP by the
+# package tests (tests/package).
+add_executable(check_release_resources ${CMAKE_SOURCE_DIR}/tests/package/check_release_resources.cpp)
+set_target_properties(check_release_resources PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+target_include_directories(check_release_resources PRIVATE ${CMAKE_SOURCE_DIR}/packaging)
+target_compile_options(check_release_resources PRIVATE -Wall -Wextra)
+target_link_libraries(check_release_resources PRIVATE version)

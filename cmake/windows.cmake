@@ -66,6 +66,10 @@ endfunction()
 
 add_ui_tests(quillmere_ui_tests Quillmere ${CMAKE_SOURCE_DIR}/officer_editor/quillmere.rc "quillmere_*.cpp")
 add_ui_tests(varnholt_ui_tests Varnholt ${CMAKE_SOURCE_DIR}/item_editor/varnholt.rc "varnholt_*.cpp")
+# The dialogs under test get the programs' manifest too, so they are made of the same controls
+# (Common Controls 6) and run with the same DPI awareness as in the shipped programs.
+editor_release_resources(quillmere_ui_tests Quillmere ${CMAKE_SOURCE_DIR}/officer_editor/quillmere_release.rc)
+editor_release_resources(varnholt_ui_tests Varnholt ${CMAKE_SOURCE_DIR}/item_editor/varnholt_release.rc)
 
 # The real programs, started as processes and driven from outside.
 add_executable(program_smoke_tests ${CMAKE_SOURCE_DIR}/tests/ui/program_smoke_test.cpp)

@@ -19,14 +19,6 @@ namespace {
 
 constexpr int FILE_NAME_BOX = 0x47C;  // the file name box of the explorer-style file dialogs
 
-std::string ProgramPath(const char* exe) {
-  char path[MAX_PATH];
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string here(path);
-  here.resize(here.find_last_of('\\'));      // .../tests
-  return here.substr(0, here.find_last_of('\\')) + "\\" + exe;  // the programs lie one folder up
-}
-
 std::wstring Wide(const std::string& sjis) {
   std::wstring wide(sjis.size(), L'\0');
   wide.resize(static_cast<size_t>(MultiByteToWideChar(932, 0, sjis.data(), static_cast<int>(sjis.size()),

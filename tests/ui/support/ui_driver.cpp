@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -167,3 +168,14 @@ void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) 
 }
 
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::string ProgramPath(const char* exe) {
+  char folder[MAX_PATH] = "";
+  DWORD length = GetEnvironmentVariableA("EDITORS_PROGRAM_DIR", folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) {
+    GetModuleFileNameA(nullptr, folder, MAX_PATH);
+    *strrchr(folder, '\\') = '\0';  // the test program's folder
+    *strrchr(folder, '\\') = '\0';  // the one above
+  }
+  return std::string(folder) + "\\" + exe;
+}
