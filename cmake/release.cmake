@@ -25,8 +25,11 @@ set(EDITORS_DIST_DIR ${CMAKE_BINARY_DIR}/dist CACHE PATH "Folder that package_zi
 check_cxx_compiler_flag(-ffile-prefix-map=/a=b EDITORS_HAVE_FILE_PREFIX_MAP)
 if(EDITORS_HAVE_FILE_PREFIX_MAP)
   # The build folder last: where it lies inside the source folder, the more specific map wins.
+  # Set in the flags (quoted: the folders may hold spaces), so the core built before this file
+  # was included gets them too.
   foreach(lang C CXX)
-    string(APPEND CMAKE_${lang}_FLAGS " -ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=build")
+    string(APPEND CMAKE_${lang}_FLAGS " \"-ffile-prefix-map=${CMAKE_SOURCE_DIR}=.\""
+                                       " \"-ffile-prefix-map=${CMAKE_BINARY_DIR}=build\"")
   endforeach()
 endif()
 check_linker_flag(CXX -Wl,--no-insert-timestamp EDITORS_HAVE_NO_INSERT_TIMESTAMP)
