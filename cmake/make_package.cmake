@@ -1,7 +1,7 @@
 # Writes the release ZIP (run by the target package_zip): stages the files of the install rules
 # in a folder named like the ZIP, zips it with every entry dated SOURCE_DATE_EPOCH, and lists the
 # SHA-256 of every ZIP in the dist folder in SHA256SUMS.
-# -D: BUILD_DIR, STAGE, NAME, DIST, MAKE_ZIP, VERSION, CHANGES, SOURCE_DIR
+# -D: BUILD_DIR, STAGE, NAME, DIST, MAKE_ZIP, VERSION, CHANGES, SOURCE_DIR, CONFIG
 cmake_minimum_required(VERSION 3.20)
 
 # The change log must describe the version being released.
@@ -21,7 +21,7 @@ if(epoch STREQUAL "")
 endif()
 
 file(REMOVE_RECURSE ${STAGE})
-execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${STAGE}/${NAME}
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --config ${CONFIG} --prefix ${STAGE}/${NAME}
                 OUTPUT_QUIET RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "Installing into ${STAGE} failed")

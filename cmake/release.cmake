@@ -111,6 +111,11 @@ function(editor_split_debug_info target)
     VERBATIM)
 endfunction()
 
+editor_release_resources(Quillmere Quillmere ${CMAKE_SOURCE_DIR}/officer_editor/quillmere_release.rc)
+editor_release_resources(Varnholt Varnholt ${CMAKE_SOURCE_DIR}/item_editor/varnholt_release.rc)
+editor_split_debug_info(Quillmere)
+editor_split_debug_info(Varnholt)
+
 # --- The release ZIP -------------------------------------------------------------------------
 # Texts for Notepad on any Windows: UTF-8 with a byte order mark, CRLF line ends.
 string(ASCII 239 187 191 utf8_bom)
@@ -134,15 +139,10 @@ add_custom_target(package_zip
   COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DSTAGE=${CMAKE_BINARY_DIR}/package-stage
           -DNAME=${EDITORS_PACKAGE_NAME} -DDIST=${EDITORS_DIST_DIR} -DMAKE_ZIP=${make_zip_program}
           -DVERSION=${PROJECT_VERSION} -DCHANGES=${CMAKE_SOURCE_DIR}/packaging/CHANGES.txt
-          -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -P ${CMAKE_SOURCE_DIR}/cmake/make_package.cmake
+          -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -DCONFIG=$<CONFIG> -P ${CMAKE_SOURCE_DIR}/cmake/make_package.cmake
   DEPENDS ${make_zip_depends} Quillmere Varnholt
   COMMENT "Writing ${EDITORS_DIST_DIR}/${EDITORS_PACKAGE_NAME}.zip"
   VERBATIM)
-
-editor_release_resources(Quillmere Quillmere ${CMAKE_SOURCE_DIR}/officer_editor/quillmere_release.rc)
-editor_release_resources(Varnholt Varnholt ${CMAKE_SOURCE_DIR}/item_editor/varnholt_release.rc)
-editor_split_debug_info(Quillmere)
-editor_split_debug_info(Varnholt)
 
 # Reads the programs' manifest, version and icon as Windows does; run on the unpacked ZIP by the
 # package tests (tests/package).
