@@ -60,7 +60,7 @@ void CheckVersion(const std::wstring& path, const std::wstring& file, const std:
 }
 
 void CheckManifest(HMODULE module, const std::wstring& path, const std::wstring& file) {
-  HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));  // RT_MANIFEST
+  HRSRC found = FindResourceA(module, CREATEPROCESS_MANIFEST_RESOURCE_ID, RT_MANIFEST);
   Check(found != nullptr, file, "has a manifest (RT_MANIFEST 1)");
   if (found == nullptr) return;
   const char* text = static_cast<const char*>(LockResource(LoadResource(module, found)));
@@ -87,7 +87,7 @@ void CheckManifest(HMODULE module, const std::wstring& path, const std::wstring&
   context.cbSize = sizeof context;
   context.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
   context.lpSource = path.c_str();
-  context.lpResourceName = MAKEINTRESOURCEW(1);
+  context.lpResourceName = reinterpret_cast<LPCWSTR>(CREATEPROCESS_MANIFEST_RESOURCE_ID);
   HANDLE activation = CreateActCtxW(&context);
   Check(activation != INVALID_HANDLE_VALUE, file, "manifest makes an activation context");
   if (activation != INVALID_HANDLE_VALUE) ReleaseActCtx(activation);
@@ -103,7 +103,7 @@ struct GroupEntry {
 #pragma pack(pop)
 
 void CheckIcon(HMODULE module, const std::wstring& file) {
-  HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(IDI_PROGRAM), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+  HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(IDI_PROGRAM), RT_GROUP_ICON);
   Check(found != nullptr, file, "has its icon group");
   if (found == nullptr) return;
   const BYTE* group = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
@@ -114,7 +114,7 @@ void CheckIcon(HMODULE module, const std::wstring& file) {
     for (WORD i = 0; i < count && !loaded; ++i) {
       int width = entries[i].width == 0 ? 256 : entries[i].width;
       if (width != size) continue;
-      HRSRC image = FindResourceW(module, MAKEINTRESOURCEW(entries[i].id), MAKEINTRESOURCEW(3));  // RT_ICON
+      HRSRC image = FindResourceA(module, MAKEINTRESOURCEA(entries[i].id), RT_ICON);
       if (image == nullptr) continue;
       HICON icon = CreateIconFromResourceEx(static_cast<PBYTE>(LockResource(LoadResource(module, image))),
                                             SizeofResource(module, image), TRUE, 0x00030000, size, size, 0);
