@@ -96,7 +96,7 @@ endfunction()
 
 # --- Stripped programs, debug information beside them ----------------------------------------
 # <program>.exe keeps no debug sections or symbols and names <program>.exe.debug in its
-# .gnu_debuglink, which gdb follows. objcopy stamps the PE header with SOURCE_DATE_EPOCH or else
+# .gnu_debuglink for debuggers. objcopy stamps the PE header with SOURCE_DATE_EPOCH or else
 # the current time: 0, as the linker left it.
 function(editor_split_debug_info target)
   if(NOT CMAKE_OBJCOPY)
