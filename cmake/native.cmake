@@ -47,9 +47,17 @@ foreach(arch IN LISTS WIN_ARCHS)
     CMAKE_GENERATOR ${CMAKE_GENERATOR}
     BUILD_ALWAYS ON
     INSTALL_COMMAND ""
+    STEP_TARGETS configure
     USES_TERMINAL_BUILD ON)
 endforeach()
 set(WIN_TEST_DIR ${CMAKE_BINARY_DIR}/win-${WIN_TEST_ARCH})
+# What the run command builds (scripts/run): the sample-data generator and the two programs of the
+# architecture this machine runs, not the tests, fuzzers or benchmarks; build/programs is their folder.
+add_custom_target(run_prerequisites
+  COMMAND ${CMAKE_COMMAND} --build ${WIN_TEST_DIR} --target Quillmere Varnholt
+  COMMAND ${CMAKE_COMMAND} -E create_symlink win-${WIN_TEST_ARCH} ${CMAKE_BINARY_DIR}/programs
+  USES_TERMINAL)
+add_dependencies(run_prerequisites windows_${WIN_TEST_ARCH}-configure make_sample_data)
 set(WIN_PROGRAM_DIR ${CMAKE_BINARY_DIR}/win-i686)
 
 # One ctest entry per Windows test program and ANSI code page: starting a GUI program under Wine
@@ -60,6 +68,7 @@ foreach(name IN ITEMS quillmere_ui_tests varnholt_ui_tests program_smoke_tests)
   add_test(NAME ${name}_cp1252 COMMAND env WINE_LOCALE=en_US.UTF-8 EDITORS_EXPECTED_ACP=1252 ${WINE_RUN} ${WIN_TEST_DIR}/tests/${name}.exe)
   set_tests_properties(${name} ${name}_cp1252 PROPERTIES RESOURCE_LOCK wine TIMEOUT 600)
 endforeach()
+include(${CMAKE_SOURCE_DIR}/cmake/release-tests.cmake)  # the release ZIP, as shipped and rebuilt
 
 # The crash test of storing, with a few kills of each image (about 20 in all, under a minute);
 # the README says how to run hundreds.

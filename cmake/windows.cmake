@@ -30,10 +30,24 @@ endfunction()
 add_editor_program(Quillmere officer_editor ${CMAKE_SOURCE_DIR}/officer_editor/quillmere.rc)
 add_editor_program(Varnholt item_editor ${CMAKE_SOURCE_DIR}/item_editor/varnholt.rc)
 
+# Manifest, version and icon of each program; stripped programs; the release ZIP (package_zip).
+include(${CMAKE_SOURCE_DIR}/cmake/release.cmake)
+
 # --- UI tests ----------------------------------------------------------------------------------
+# Built from GoogleTest's source; without it (or with EDITORS_UI_TESTS off) the tree holds the
+# programs only.
+option(EDITORS_UI_TESTS "Build the UI tests (GoogleTest, run under Wine when cross-compiled)" ON)
+set(EDITORS_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest's source tree, built here for the UI tests")
+if(NOT EDITORS_UI_TESTS)
+  return()
+elseif(NOT EXISTS ${EDITORS_GTEST_SOURCE_DIR}/CMakeLists.txt)
+  message(STATUS "No GoogleTest source in ${EDITORS_GTEST_SOURCE_DIR}: building the programs without the UI "
+                 "tests (set EDITORS_GTEST_SOURCE_DIR to a GoogleTest source tree to build them)")
+  return()
+endif()
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+add_subdirectory(${EDITORS_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 file(GLOB UI_SUPPORT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/ui/support/*.cpp)
 add_library(ui_support STATIC ${UI_SUPPORT_SOURCES})
@@ -52,6 +66,10 @@ endfunction()
 
 add_ui_tests(quillmere_ui_tests Quillmere ${CMAKE_SOURCE_DIR}/officer_editor/quillmere.rc "quillmere_*.cpp")
 add_ui_tests(varnholt_ui_tests Varnholt ${CMAKE_SOURCE_DIR}/item_editor/varnholt.rc "varnholt_*.cpp")
+# The dialogs under test get the programs' manifest too, so they are made of the same controls
+# (Common Controls 6) and run with the same DPI awareness as in the shipped programs.
+editor_release_resources(quillmere_ui_tests Quillmere ${CMAKE_SOURCE_DIR}/officer_editor/quillmere_release.rc)
+editor_release_resources(varnholt_ui_tests Varnholt ${CMAKE_SOURCE_DIR}/item_editor/varnholt_release.rc)
 
 # The real programs, started as processes and driven from outside.
 add_executable(program_smoke_tests ${CMAKE_SOURCE_DIR}/tests/ui/program_smoke_test.cpp)

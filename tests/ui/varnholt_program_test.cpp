@@ -3,6 +3,8 @@
 #include "program_driver.h"
 #include "varnholt_fixture.h"
 
+#include <thread>
+
 namespace {
 
 class VarnholtProgramTest : public VarnholtBase {
@@ -39,6 +41,32 @@ TEST_F(VarnholtProgramTest, ShowsItsDialogAndEndsWithStatusZeroOnQuit) {
   ASSERT_NE(dialog, nullptr);
   PostMessageW(dialog, WM_COMMAND, IDC_QUIT, 0);
   EXPECT_EQ(ExitStatus(), 0u);
+}
+
+// The whole round of a user: the File menu opens a save file through the file dialog, a price is
+// changed and the scenario file stored; "終了" then ends with status 0, asking nothing.
+TEST_F(VarnholtProgramTest, OpensASaveStoresTheScenarioAndEndsWithStatusZero) {
+  Run();
+  HWND dialog = WaitForWindow(L"Varnholt");
+  ASSERT_NE(dialog, nullptr);
+  std::thread opener([&] { SendMessageW(dialog, WM_COMMAND, ID_FILE_OPEN_SAVE, 0); });
+  HWND box = WaitForBox(process_.dwProcessId, dialog);
+  if (box != nullptr) {
+    std::wstring path = WideOfUtf8(save_path_);
+    SendMessageW(GetDlgItem(box, 0x47C), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));  // file name box
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+  }
+  opener.join();
+  ASSERT_NE(box, nullptr);
+  EXPECT_GT(SendMessageW(GetDlgItem(dialog, IDC_ITEM_OWNER), CB_GETCOUNT, 0, 0), 0);
+
+  SendMessageW(GetDlgItem(dialog, IDC_ITEM_PRICE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"500"));
+  SendMessageW(dialog, WM_COMMAND, IDC_UPDATE_PRICE, 0);  // item 0, selected at start
+  SendMessageW(dialog, WM_COMMAND, ID_FILE_OVERWRITE_SCENARIO, 0);
+  PostMessageW(dialog, WM_COMMAND, IDC_QUIT, 0);
+  EXPECT_EQ(ExitStatus(), 0u);
+  ExpectFileBytes(scenario_path_, scenario_, {{ItemFieldOffset(0, ITEM_PRICE_FIELD), 500 / PRICE_UNIT}});
+  ExpectFileBytes(save_path_, save_, {});
 }
 
 // An unreadable scenario file: the read failure alone, then the end with status 0; the dialog is

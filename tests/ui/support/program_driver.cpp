@@ -43,6 +43,10 @@ HWND Search(WindowSearch search, int tries, DWORD pause) {
 }  // namespace
 
 std::string ProgramPath(const char* exe) {
+  // EDITORS_PROGRAM_DIR names the folder of the programs under test (an unpacked release).
+  wchar_t named[MAX_PATH] = L"";
+  const DWORD length = GetEnvironmentVariableW(L"EDITORS_PROGRAM_DIR", named, MAX_PATH);
+  if (length > 0 && length < MAX_PATH) return Utf8OfWide(std::wstring(named) + L"\\" + WideOfUtf8(exe));
   wchar_t module[MAX_PATH] = L"";
   GetModuleFileNameW(nullptr, module, MAX_PATH);
   std::wstring folder(module);

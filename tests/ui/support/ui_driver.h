@@ -90,3 +90,7 @@ class TempFolder {
 std::vector<uint8_t> ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 bool FileExists(const std::string& path);
+
+// The path of a program (`exe`, such as "Varnholt.exe"): in the folder EDITORS_PROGRAM_DIR names
+// when it is set (an unpacked release), otherwise in the folder above the running test program.
+
