@@ -9,8 +9,8 @@ add_compile_definitions(WIN32_LEAN_AND_MEAN)
 
 file(GLOB CORE_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/core/win/*.cpp)
 add_library(core_win STATIC ${CORE_WIN_SOURCES})
-target_include_directories(core_win PUBLIC ${CMAKE_SOURCE_DIR}/core/win)
-target_link_libraries(core_win PUBLIC core_data comdlg32)
+target_include_directories(core_win PUBLIC ${CMAKE_SOURCE_DIR}/core/win ${CMAKE_SOURCE_DIR}/packaging)
+target_link_libraries(core_win PUBLIC core_data comdlg32 shell32)
 target_compile_options(core_win PRIVATE -Wall -Wextra)
 
 # A program is its handlers in a library (so the UI tests link the same code), its resources, and

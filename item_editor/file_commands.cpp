@@ -55,3 +55,14 @@ void CloseItemEditor(HWND dialog) {
   const ImageDocument* const documents[] = {&DOCUMENTS[SCENARIO_SLOT], &SAVE_DOCUMENT};
   CloseProgram(dialog, documents);
 }
+
+void OpenDroppedSaveFile(HWND dialog, HDROP drop) { OpenDroppedFile(dialog, SAVE_DOCUMENT, drop); }
+void OpenCommandLineSaveFile(HWND dialog) { OpenCommandLineFile(dialog, SAVE_DOCUMENT); }
+
+// The save file's name while one is open, else the scenario's; "*" while either holds unsaved
+// changes, since both are stored by this window.
+void ShowItemEditorTitle(HWND dialog) {
+  const DataFileImage& save = g_item_editor.images[SAVE_SLOT];
+  const DataFileImage& scenario = g_item_editor.images[SCENARIO_SLOT];
+  ShowDocumentTitle(dialog, IsImageOpen(save) ? &save : &scenario, save.dirty != 0 || scenario.dirty != 0);
+}

@@ -6,7 +6,10 @@
 #include <string>
 #include <span>
 
+#include <shellapi.h>
+
 #include "controls.h"
+#include "file_commands.h"
 #include "image_dialogs.h"
 #include "ini_paths.h"
 #include "item_editor.h"
@@ -106,6 +109,9 @@ BOOL StartItemEditor(HWND dialog, ItemEditorStart& start) {
   FillComboBox(dialog, IDC_ITEM_SKILL, IDS_ITEM_SKILL_CHOICES, ITEM_SKILL_COUNT);
   LimitEdits(dialog, EDIT_LIMITS);
   BindKanaJump(GetDlgItem(dialog, IDC_ITEM_OWNER), g_item_editor.owner_jump);
+  DragAcceptFiles(dialog, TRUE);
+  ShowProgramIcon(dialog);
+  ShowItemEditorTitle(dialog);
   ShowCurrentItem(dialog);  // no owner: no save file is open yet
   ShowWindow(dialog, SW_SHOW);
   return TRUE;
@@ -160,7 +166,15 @@ HWND CreateItemDialog(HINSTANCE instance, ItemEditorStart* start) {
 INT_PTR CALLBACK ItemDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_INITDIALOG: return StartItemEditor(dialog, *reinterpret_cast<ItemEditorStart*>(lparam));
-    case WM_COMMAND: return RunItemCommand(dialog, LOWORD(wparam), HIWORD(wparam));
+    case WM_COMMAND: {
+      const BOOL handled = RunItemCommand(dialog, LOWORD(wparam), HIWORD(wparam));
+      ShowItemEditorTitle(dialog);
+      return handled;
+    }
+    case WM_DROPFILES:
+      OpenDroppedSaveFile(dialog, reinterpret_cast<HDROP>(wparam));
+      ShowItemEditorTitle(dialog);
+      return TRUE;
     case WM_CLOSE: CloseItemEditor(dialog); return TRUE;
     default: return FALSE;
   }

@@ -57,6 +57,11 @@ void OverwriteSaveFile(HWND dialog);
 void CloseSaveFile(HWND dialog);
 void OverwriteScenarioFile(HWND dialog);
 void CloseItemEditor(HWND dialog);
+// A save file dropped on the window or named on the command line opens as the File menu's does.
+void OpenDroppedSaveFile(HWND dialog, HDROP drop);
+void OpenCommandLineSaveFile(HWND dialog);
+// "<file name> - Varnholt": the save file's name while one is open, else the scenario's.
+void ShowItemEditorTitle(HWND dialog);
 
 // Selects the rows of `selection` again, puts the caret on the current item and the top row back.
 void RestoreItemSelection(HWND list, const ListSelection& selection);

@@ -12,5 +12,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     if (start == ItemEditorStart::NoWindow) ReportNoWindow();
     return 0;
   }
+  OpenCommandLineSaveFile(dialog);
+  ShowItemEditorTitle(dialog);
   return RunDialogMessageLoop(dialog);
 }

@@ -33,3 +33,9 @@ void CloseOfficerEditor(HWND dialog) {
   const ImageDocument* const documents[] = {&SAVE_DOCUMENT};
   CloseProgram(dialog, documents);
 }
+
+void OpenDroppedSaveFile(HWND dialog, HDROP drop) { OpenDroppedFile(dialog, SAVE_DOCUMENT, drop); }
+void OpenCommandLineSaveFile(HWND dialog) { OpenCommandLineFile(dialog, SAVE_DOCUMENT); }
+void ShowOfficerEditorTitle(HWND dialog) {
+  ShowDocumentTitle(dialog, &g_officer_editor.save, g_officer_editor.save.dirty != 0);
+}

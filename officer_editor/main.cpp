@@ -10,5 +10,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     ReportNoWindow();
     return 0;
   }
+  OpenCommandLineSaveFile(dialog);
+  ShowOfficerEditorTitle(dialog);
   return RunDialogMessageLoop(dialog);
 }

@@ -1,7 +1,10 @@
 // Quillmere's dialog: set-up of the controls, the command dispatch and closing.
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include "controls.h"
+#include "file_commands.h"
 #include "kana_binding.h"
 #include "officer_edits.h"
 #include "officer_editor.h"
@@ -38,6 +41,8 @@ BOOL InitOfficerDialog(HWND dialog) {
   }
   SendDlgItemMessageW(dialog, IDC_NO_AGING, BM_SETCHECK, BST_CHECKED, 0);
   BindKanaJump(GetDlgItem(dialog, IDC_OFFICER_LIST), g_officer_editor.list_jump);
+  DragAcceptFiles(dialog, TRUE);
+  ShowProgramIcon(dialog);
   ShowWindow(dialog, SW_SHOW);
   return TRUE;
 }
@@ -80,7 +85,15 @@ HWND CreateOfficerDialog(HINSTANCE instance) {
 INT_PTR CALLBACK OfficerDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
   switch (message) {
     case WM_INITDIALOG: return InitOfficerDialog(dialog);
-    case WM_COMMAND: return RunOfficerCommand(dialog, LOWORD(wparam));
+    case WM_COMMAND: {
+      const BOOL handled = RunOfficerCommand(dialog, LOWORD(wparam));
+      ShowOfficerEditorTitle(dialog);
+      return handled;
+    }
+    case WM_DROPFILES:
+      OpenDroppedSaveFile(dialog, reinterpret_cast<HDROP>(wparam));
+      ShowOfficerEditorTitle(dialog);
+      return TRUE;
     case WM_CLOSE: CloseOfficerEditor(dialog); return TRUE;
     default: return FALSE;
   }

@@ -67,3 +67,8 @@ void SaveSaveFileAs(HWND dialog);
 void OverwriteSaveFile(HWND dialog);
 void CloseSaveFile(HWND dialog);
 void CloseOfficerEditor(HWND dialog);
+// A save file dropped on the window or named on the command line opens as the File menu's does.
+void OpenDroppedSaveFile(HWND dialog, HDROP drop);
+void OpenCommandLineSaveFile(HWND dialog);
+// "<file name> - Quillmere", with "*" while the save image holds unsaved changes.
+void ShowOfficerEditorTitle(HWND dialog);

@@ -1,6 +1,14 @@
 // The File commands of both programs over one data file image.
 #include "file_commands.h"
 
+#include <shellapi.h>
+
+#include <utility>
+
+#include "release_resources.h"
+#include "shared_strings.h"
+#include "text_boundary.h"
+
 int LoadDocument(HWND dialog, const ImageDocument& document) {
   return LoadImageReporting(dialog, *document.image, *document.messages);
 }
@@ -13,10 +21,10 @@ int AskToSaveDocument(HWND dialog, const ImageDocument& document) {
   return AskSaveChangesReporting(dialog, *document.image, *document.messages);
 }
 
-void OpenDocument(HWND dialog, const ImageDocument& document) {
-  if (AskToSaveDocument(dialog, document) == 0) return;
-  PathChar path[PATH_CAPACITY];
-  if (!ChooseOpenFile(dialog, path)) return;
+namespace {
+
+// Loads `path` into the image after the question about unsaved changes has been asked.
+void LoadChosenFile(HWND dialog, const ImageDocument& document, const PathChar* path) {
   DataFileImage& image = *document.image;
   SetImagePath(image, path);
   document.clear_view(dialog);
@@ -26,6 +34,56 @@ void OpenDocument(HWND dialog, const ImageDocument& document) {
     return;
   }
   document.show_loaded(dialog);
+}
+
+}  // namespace
+
+void OpenDocument(HWND dialog, const ImageDocument& document) {
+  if (AskToSaveDocument(dialog, document) == 0) return;
+  PathChar path[PATH_CAPACITY];
+  if (!ChooseOpenFile(dialog, path)) return;
+  LoadChosenFile(dialog, document, path);
+}
+
+void OpenDocumentFile(HWND dialog, const ImageDocument& document, const std::wstring& path) {
+  if (AskToSaveDocument(dialog, document) == 0) return;
+  if (path.size() >= PATH_CAPACITY) {
+    ShowWarning(dialog, IDS_PATH_TOO_LONG);
+    return;
+  }
+  LoadChosenFile(dialog, document, path.c_str());
+}
+
+bool OpenDroppedFile(HWND dialog, const ImageDocument& document, HDROP drop) {
+  const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+  std::wstring path(length + 1, L'\0');
+  path.resize(DragQueryFileW(drop, 0, path.data(), length + 1));
+  DragFinish(drop);
+  if (path.empty()) return false;
+  OpenDocumentFile(dialog, document, path);
+  return true;
+}
+
+void OpenCommandLineFile(HWND dialog, const ImageDocument& document) {
+  int count = 0;
+  LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (arguments == nullptr) return;
+  if (count >= 2 && arguments[1][0] != L'\0') OpenDocumentFile(dialog, document, arguments[1]);
+  LocalFree(arguments);
+}
+
+void ShowDocumentTitle(HWND dialog, const DataFileImage* named, bool changed) {
+  std::wstring title = LoadText(IDS_PROGRAM_NAME);
+  if (named != nullptr && IsImageOpen(*named)) {
+    const wchar_t* name = named->path;
+    for (const wchar_t* c = named->path; *c != L'\0'; ++c) {
+      if (*c == L'\\' || *c == L'/') name = c + 1;
+    }
+    title = (changed ? L"*" : L"") + std::wstring(name) + L" - " + title;
+  }
+  wchar_t shown[PATH_CAPACITY + 64] = L"";
+  GetWindowTextW(dialog, shown, PATH_CAPACITY + 64);
+  if (title != shown) SetWindowTextW(dialog, title.c_str());
 }
 
 void SaveDocumentAs(HWND dialog, const ImageDocument& document) {
@@ -56,4 +114,13 @@ void CloseProgram(HWND dialog, std::span<const ImageDocument* const> documents) 
     if (AskToSaveDocument(dialog, *document) == 0) return;
   }
   PostQuitMessage(0);
+}
+
+void ShowProgramIcon(HWND dialog) {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  for (auto [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
+    const int size = GetSystemMetrics(metric);
+    HANDLE icon = LoadImageW(instance, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON, size, size, LR_SHARED);
+    if (icon != nullptr) SendMessageW(dialog, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
+  }
 }

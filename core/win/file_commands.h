@@ -4,8 +4,10 @@
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <span>
+#include <string>
 
 #include "data_image.h"
 #include "image_dialogs.h"
@@ -26,6 +28,21 @@ int AskToSaveDocument(HWND dialog, const ImageDocument& document);
 // was open. A failed load leaves no file open and the view empty; the changes of the file open
 // before were already declined at the question, so nothing is left to ask about.
 void OpenDocument(HWND dialog, const ImageDocument& document);
+// Opens a file named from outside the File menu, exactly as the File menu's open does after its
+// dialog: the question about unsaved changes first, then the same checks, messages and view.
+void OpenDocumentFile(HWND dialog, const ImageDocument& document, const std::wstring& path);
+// WM_DROPFILES: the first file dropped on the window; releases the drop. False when none.
+bool OpenDroppedFile(HWND dialog, const ImageDocument& document, HDROP drop);
+// The program's first command-line argument, if any ("Open with", shortcuts).
+void OpenCommandLineFile(HWND dialog, const ImageDocument& document);
+
+// The window's title: "<file name> - <program>" while `named` is open, with "*" before the name
+// while `changed`; the program's name alone otherwise. Set only when it differs.
+void ShowDocumentTitle(HWND dialog, const DataFileImage* named, bool changed);
+
+// Puts the program's own icon into the window's caption and task bar button.
+void ShowProgramIcon(HWND dialog);
+
 // Stores the open image to a file the user chooses. The new path stays even when the store
 // fails, so the next overwrite tries it again.
 void SaveDocumentAs(HWND dialog, const ImageDocument& document);

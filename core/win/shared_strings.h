@@ -15,3 +15,4 @@
 #define IDS_CHANGED_ON_DISK 110         // the question before overwriting a file changed on disk
 #define IDS_BACKUP_FAILED 111
 #define IDS_PATH_TOO_LONG 112
+#define IDS_PROGRAM_NAME 113            // each program's own, in its string table

@@ -79,4 +79,24 @@ TEST(ProgramSmoke, QuillmereOpensEditsAsksOnCloseAndExitsWithZero) {
   EXPECT_TRUE(ReadFileBytes(save) == expected);
 }
 
+// "Open with" and shortcuts: the file named on the command line is open when the window appears.
+TEST(ProgramSmoke, QuillmereOpensTheFileNamedOnItsCommandLine) {
+  TempFolder files;
+  const std::string save = files.Path("命令行.sav");
+  WriteFileBytes(save, MakeSampleSave(3));
+  PROCESS_INFORMATION process{};
+  ASSERT_TRUE(StartProgram(ProgramPath("Quillmere.exe"), files.folder(), process, save));
+  HWND dialog = WaitForWindow(process.dwProcessId, L"Quillmere");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(WindowTextW(dialog), L"命令行.sav - Quillmere");
+  EXPECT_EQ(SendMessageW(GetDlgItem(dialog, IDC_OFFICER_LIST), LB_GETCOUNT, 0, 0), ALWAYS_LISTED_IDS + 4 + 40);
+  PostMessageW(dialog, WM_CLOSE, 0, 0);
+  EXPECT_EQ(WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0);
+  DWORD status = 259;
+  GetExitCodeProcess(process.hProcess, &status);
+  EXPECT_EQ(status, 0u);
+  CloseHandle(process.hProcess);
+  CloseHandle(process.hThread);
+}
+
 }  // namespace

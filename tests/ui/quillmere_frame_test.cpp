@@ -380,3 +380,34 @@ TEST_F(QuillmereTest, StoresProtectTheFilesOnDisk) {
 }
 
 }  // namespace
+
+namespace {
+
+// A save file dropped on the window opens as the File menu's open does, the question about unsaved
+// changes first; the title names the open file, with "*" while it holds unsaved changes.
+TEST_F(QuillmereTest, DroppedFileOpensAndTheTitleNamesTheFile) {
+  EXPECT_EQ(WindowTextW(dialog_), L"Quillmere");
+  SendMessageW(dialog_, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(sample_path_)), 0);
+  ASSERT_EQ(Utf8OfWide(g_officer_editor.save.path), sample_path_);
+  EXPECT_EQ(ListCount(), g_officer_editor.roster.count);
+  EXPECT_EQ(WindowTextW(dialog_), L"SAMPLE1.sav - Quillmere");
+  SelectRows({0});
+  SetText(IDC_LOYALTY, "50");
+  Command(dialog_, IDC_SET_LOYALTY);
+  EXPECT_EQ(WindowTextW(dialog_), L"*SAMPLE1.sav - Quillmere");
+
+  const std::string copy = files_.Path("简体.sav");
+  WriteFileBytes(copy, sample_);
+  answers_.PressButton(IDNO);
+  SendMessageW(dialog_, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(copy)), 0);
+  auto seen = answers_.TakeSeen();
+  ASSERT_EQ(seen.size(), 1u);
+  ExpectBox(seen[0], "データが変更されています。保存しますか?", "データの保存", MB_ICONQUESTION);
+  EXPECT_EQ(Utf8OfWide(g_officer_editor.save.path), copy);
+  EXPECT_EQ(WindowTextW(dialog_), L"简体.sav - Quillmere");
+  EXPECT_EQ(ReadFileBytes(sample_path_), sample_);
+  Command(dialog_, ID_FILE_CLOSE);
+  EXPECT_EQ(WindowTextW(dialog_), L"Quillmere");
+}
+
+}  // namespace

@@ -158,7 +158,7 @@ TEST_F(VarnholtTest, DialogTemplateHoldsEveryControlInTabOrderWithItsPlaceAndSty
 // item 0's fields, and an empty owner list.
 TEST_F(VarnholtTest, StartShowsTheItemsAndTheFixedLists) {
   EXPECT_TRUE(IsWindowVisible(dialog_));
-  EXPECT_EQ(WindowText(dialog_), "Varnholt");
+  EXPECT_EQ(WindowText(dialog_), "D_SCE.S8 - Varnholt");
   ASSERT_EQ(Count(IDC_ITEM_LIST, LB_GETCOUNT), ITEM_COUNT);
   for (int row = 0; row < ITEM_COUNT; ++row) ASSERT_EQ(ListRow(row), SampleName(row)) << row;
   EXPECT_EQ(ListRow(SAMPLE_FULL_NAME_ITEM).size(), 12u);
@@ -397,6 +397,23 @@ TEST_F(VarnholtStartTest, IniAndUserDefinedCharacterDoNotDependOnTheSystemCodePa
   dialog_ = nullptr;
   DeleteFileW(WideOfUtf8(moved).c_str());
   RemoveDirectoryW(WideOfUtf8(game).c_str());
+}
+
+}  // namespace
+
+namespace {
+
+// Varnholt names its save file while one is open, else its scenario file, and a dropped file opens
+// as its save file.
+TEST_F(VarnholtTest, DroppedSaveFileOpensAndTheTitleNamesIt) {
+  EXPECT_EQ(WindowTextW(dialog_), L"D_SCE.S8 - Varnholt");
+  SendMessageW(dialog_, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(save_path_)), 0);
+  ASSERT_EQ(Utf8OfWide(Save().path), save_path_);
+  EXPECT_GT(Count(IDC_ITEM_OWNER, CB_GETCOUNT), 1);
+  EXPECT_EQ(WindowTextW(dialog_), L"SAMPLE1.sav - Varnholt");
+  Type(IDC_ITEM_PRICE, "100");
+  Command(dialog_, IDC_UPDATE_PRICE);
+  EXPECT_EQ(WindowTextW(dialog_), L"*SAMPLE1.sav - Varnholt");
 }
 
 }  // namespace

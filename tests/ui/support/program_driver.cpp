@@ -6,7 +6,8 @@
 namespace {
 
 // One search over the top-level windows: the first visible one of `process` that is a "#32770"
-// other than `except` (when `caption` is null) or has the caption.
+// other than `except` (when `caption` is null) or has the caption: the program's name alone, or
+// after the name of its open file ("<file> - <program>", "*" in front while it has changes).
 struct WindowSearch {
   DWORD process;
   HWND except;
@@ -19,10 +20,12 @@ BOOL CALLBACK SearchStep(HWND window, LPARAM data) {
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
   if (process != search->process || window == search->except || !IsWindowVisible(window)) return TRUE;
-  wchar_t text[64] = L"";
+  wchar_t text[300] = L"";
   if (search->caption != nullptr) {
-    GetWindowTextW(window, text, 64);
-    if (*search->caption != text) return TRUE;
+    GetWindowTextW(window, text, 300);
+    const std::wstring title(text), suffix = L" - " + *search->caption;
+    const bool names_file = title.size() > suffix.size() && title.ends_with(suffix);
+    if (*search->caption != title && !names_file) return TRUE;
   } else {
     GetClassNameW(window, text, 64);
     if (std::wstring(text) != L"#32770") return TRUE;
@@ -58,10 +61,13 @@ std::string ProgramPath(const char* exe) {
   return Utf8OfWide(folder + L"\\" + name);
 }
 
-bool StartProgram(const std::string& exe, const std::string& folder, PROCESS_INFORMATION& process) {
+bool StartProgram(const std::string& exe, const std::string& folder, PROCESS_INFORMATION& process,
+                  const std::string& argument) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  return CreateProcessW(WideOfUtf8(exe).c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr,
+  std::wstring command_line = L"\"" + WideOfUtf8(exe) + L"\"";
+  if (!argument.empty()) command_line += L" \"" + WideOfUtf8(argument) + L"\"";
+  return CreateProcessW(WideOfUtf8(exe).c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         WideOfUtf8(folder).c_str(), &startup, &process) != 0;
 }
 

@@ -13,7 +13,8 @@ constexpr int FILE_NAME_BOX = 0x47C;  // the file name box of the explorer-style
 // programs in tests/); a UTF-8 path.
 std::string ProgramPath(const char* exe);
 // Starts the program at `exe` with `folder` (UTF-8 paths) as its current directory.
-bool StartProgram(const std::string& exe, const std::string& folder, PROCESS_INFORMATION& process);
+bool StartProgram(const std::string& exe, const std::string& folder, PROCESS_INFORMATION& process,
+                  const std::string& argument = "");
 
 // A visible top-level "#32770" window of the process other than `except`, or nullptr.
 HWND FindBox(DWORD process_id, HWND except);

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+
+#include <shlobj.h>
 #include <cstdio>
 #include <cstring>
 
@@ -211,4 +213,16 @@ void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) 
 
 bool FileExists(const std::string& path) {
   return GetFileAttributesW(WideOfUtf8(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+HDROP MakeDrop(const std::string& path) {
+  const std::wstring wide = WideOfUtf8(path);
+  const size_t bytes = sizeof(DROPFILES) + (wide.size() + 2) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GHND, bytes);
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->fWide = TRUE;
+  std::copy(wide.begin(), wide.end(), reinterpret_cast<wchar_t*>(drop + 1));  // two NULs follow from GHND
+  GlobalUnlock(memory);
+  return static_cast<HDROP>(memory);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <deque>
 #include <string>
@@ -62,6 +63,9 @@ void SetWindowSjis(HWND window, const std::string& sjis);
 std::string MenuText(HMENU menu, UINT item, UINT flags);
 // Row `row` of a list or combo box in Shift-JIS (LB_GETTEXTLEN/LB_GETTEXT or the CB_ pair).
 std::string ListText(HWND control, UINT length_message, UINT text_message, int row);
+
+// A drop of one file (UTF-8 path) as Explorer hands it over with WM_DROPFILES; the receiver frees it.
+HDROP MakeDrop(const std::string& path);
 
 // Conversions for tests: paths are UTF-8 strings in the tests, texts of the data files Shift-JIS.
 std::wstring WideOfUtf8(const std::string& utf8);
