@@ -138,9 +138,9 @@ void CheckEdits(std::span<uint8_t> scenario, const FuzzInput& in) {
     std::fill_n(record + ITEM_NAME_FIELD, ITEM_NAME_WIDTH, uint8_t{0x20});
     std::copy(stored_name.begin(), stored_name.end(), record + ITEM_NAME_FIELD);
     record[ITEM_NAME_FIELD + stored_name.size()] = 0;
-    record[ITEM_TYPE_FIELD] = static_cast<uint8_t>(type);
-    record[ITEM_IMAGE_FIELD] = static_cast<uint8_t>(image);
-    record[ITEM_SKILL_FIELD] = skill == NO_SKILL_INDEX ? NO_SKILL : static_cast<uint8_t>(skill);
+    if (type >= 0 && type < ITEM_TYPE_COUNT) record[ITEM_TYPE_FIELD] = static_cast<uint8_t>(type);
+    if (image >= 0 && image < ITEM_IMAGE_COUNT) record[ITEM_IMAGE_FIELD] = static_cast<uint8_t>(image);
+    if (skill >= 0 && skill < ITEM_SKILL_COUNT) record[ITEM_SKILL_FIELD] = skill == NO_SKILL_INDEX ? NO_SKILL : static_cast<uint8_t>(skill);
     if (price >= 0) record[ITEM_PRICE_FIELD] = static_cast<uint8_t>(price / PRICE_UNIT);
     if (increase >= 0) record[ITEM_INCREASE_FIELD] = static_cast<uint8_t>(increase);
   }
