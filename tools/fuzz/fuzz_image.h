@@ -106,7 +106,7 @@ class FuzzImage {
       const size_t to = std::min(base_.size(), from + (size_t{1} << PAGE_BITS));
       std::memcpy(working_.data() + from, base_.data() + from, to - from);
       std::memcpy(expected_.data() + from, base_.data() + from, to - from);
-      touched_[page] = false;
+      touched_[page] = 0;
     }
   }
 
@@ -116,7 +116,7 @@ class FuzzImage {
   void Touch(size_t offset, size_t width) {
     if (width == 0) return;
     FUZZ_CHECK(offset + width <= base_.size());
-    for (size_t page = offset >> PAGE_BITS; page <= (offset + width - 1) >> PAGE_BITS; ++page) touched_[page] = true;
+    for (size_t page = offset >> PAGE_BITS; page <= (offset + width - 1) >> PAGE_BITS; ++page) touched_[page] = 1;
   }
 
   void Uncut() {
@@ -129,12 +129,12 @@ class FuzzImage {
   const std::vector<uint8_t> base_;
   std::vector<uint8_t> working_;
   std::vector<uint8_t> expected_;
-  std::vector<bool> touched_;
+  std::vector<uint8_t> touched_;  // per page: 1 when either image may differ from the base there
   size_t length_ = base_.size();
 };
 
-// The rows a selection input names, in ascending order: all `count` rows, a run of them, or all but
-// a run. (Listed values, the fourth mode, are read by each target, since they need not be rows.)
+// The rows a selection input names, in ascending order: a run of the `count` rows, all but a run,
+// or all of them. (Listed values, mode 0, are read by each target, since they need not be rows.)
 inline void SelectedRows(const FuzzInput& in, size_t mode_at, size_t first_at, size_t count_at, int32_t count,
                          std::vector<int32_t>& rows) {
   using namespace selection_input;

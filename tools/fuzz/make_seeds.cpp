@@ -139,9 +139,10 @@ std::vector<NamedSeed> SaveSeeds() {
   auto full_roster = [&](Command command) { return seed(command).U8(FLAGS, FLAG_CLEAR_OPTIONAL).U16(RUN, 302); };
 
   std::vector<NamedSeed> seeds;
-  seeds.push_back({"sample", seed(ROSTER)});
-  seeds.push_back({"sort_sample", seed(SORT).U8(SUBSET, 40)});
-  seeds.push_back({"full_roster_sort", full_roster(SORT).U8(FLAGS, FLAG_CLEAR_OPTIONAL | FLAG_REVERSE).U8(SUBSET, 64)});
+  seeds.push_back({"sample", seed(ROSTER).U8(SELECT_MODE, selection_input::SELECT_ALL)});
+  seeds.push_back({"sort_sample", seed(SORT).U8(SELECT_MODE, selection_input::SELECT_ALL).U8(SUBSET, 40)});
+  seeds.push_back({"full_roster_sort", full_roster(SORT).U8(FLAGS, FLAG_CLEAR_OPTIONAL | FLAG_REVERSE)
+                                           .U8(SELECT_MODE, selection_input::SELECT_ALL).U8(SUBSET, 64)});
   // Five records whose every byte is ｱ: readings without a NUL, identical over 10 bytes.
   seeds.push_back({"sort_identical_readings",
                    seed(SORT).U8(SELECT_MODE, selection_input::SELECT_RUN).U16(SELECT_COUNT, 40)
@@ -181,8 +182,8 @@ std::vector<NamedSeed> SaveSeeds() {
                                            .U16(KANA_ROWS, 10).U8(PAGE, 4).U16(TOP, 9).U16(KEY, 0x33)
                                            .Patch(REGION_NAMES, at_650, kana_records)});
   // Attribute edits of every officer of a full roster: those from 899 on are left out.
-  seeds.push_back({"loyalty_full_roster", full_roster(LOYALTY).U16(VALUE, 50)});
-  seeds.push_back({"life_span_full_roster", full_roster(LIFE_SPAN).U16(VALUE, 5)});
+  seeds.push_back({"loyalty_full_roster", full_roster(LOYALTY).U8(SELECT_MODE, selection_input::SELECT_ALL).U16(VALUE, 50)});
+  seeds.push_back({"life_span_full_roster", full_roster(LIFE_SPAN).U8(SELECT_MODE, selection_input::SELECT_ALL).U16(VALUE, 5)});
   seeds.push_back({"skill_full_roster", full_roster(SKILL).U8(SELECT_MODE, selection_input::SELECT_ALL_BUT_RUN)
                                             .U16(SELECT_FIRST, 10).U16(SELECT_COUNT, 500).U8(INDEX, 25).U8(RANK, 1)});
   seeds.push_back({"tactic_around_the_name_table", Listed(full_roster(TACTIC_RANK), {897, 898, 899, 900, 1101, -1})
@@ -194,7 +195,8 @@ std::vector<NamedSeed> SaveSeeds() {
                                               .Patch(REGION_NAMES, 1 * NAME_RECORD_SIZE + BIRTH_YEAR_FIELD, "\x5A")
                                               .Patch(REGION_NAMES, 2 * NAME_RECORD_SIZE + BIRTH_YEAR_FIELD, "\xDC")});
   seeds.push_back({"ability", Listed(seed(ABILITY), {0, 657, 760}).U8(INDEX, 3).U16(VALUE, 100)});
-  seeds.push_back({"courtesy_name", seed(TEXT_FIELD).U8(TEXT_LENGTH, 4).Text(TEXT, Sjis("孔明"))});
+  seeds.push_back({"courtesy_name", seed(TEXT_FIELD).U8(SELECT_MODE, selection_input::SELECT_ALL).U8(TEXT_LENGTH, 4)
+                                        .Text(TEXT, Sjis("孔明"))});
   seeds.push_back({"reading", Listed(seed(TEXT_FIELD), {3, 1101, 1102}).U8(FLAGS, FLAG_SECOND).U8(TEXT_LENGTH, 12)
                                   .Text(TEXT, Sjis("ｼｮｶﾂﾘｮｳｺｳﾒｲ"))});
   // A family name edit of officer 748 on an image that ends where record 650 starts (its name
@@ -236,7 +238,7 @@ std::vector<NamedSeed> ScenarioSeeds() {
   seeds.push_back({"no_entry_all_fields", listed(seed(ALL_FIELDS), {20, 21}).U16(TYPE_CHOICE, 0xFFFF)
                                               .U16(IMAGE_CHOICE, 0xFFFF).U16(SKILL_CHOICE, 0xFFFF)
                                               .U8(NAME_LENGTH, 4).Text(NAME, Sjis("新名"))});
-  seeds.push_back({"type_all", seed(TYPE).U16(TYPE_CHOICE, 11)});
+  seeds.push_back({"type_all", seed(TYPE).U8(SELECT_MODE, selection_input::SELECT_ALL).U16(TYPE_CHOICE, 11)});
   seeds.push_back({"image_run", seed(IMAGE).U8(SELECT_MODE, selection_input::SELECT_RUN).U16(SELECT_FIRST, 250)
                                     .U16(SELECT_COUNT, 5).U16(IMAGE_CHOICE, 79)});
   seeds.push_back({"skill_none_all_but_run", seed(SKILL_EDIT).U8(SELECT_MODE, selection_input::SELECT_ALL_BUT_RUN)
