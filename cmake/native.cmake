@@ -95,9 +95,10 @@ endif()
 # its own (EDITORS_FUZZERS_ONLY) builds the real fuzzers, and each runs for a bounded time over a
 # copy of its seeds in this build tree.
 set(FUZZ_TARGETS fuzz_save_image fuzz_scenario_image fuzz_text_input fuzz_csv_import)
-# Longest input each fuzzer tries: enough for the header and the records the targets lay out.
-set(fuzz_save_image_MAX_LEN 8192)
-set(fuzz_scenario_image_MAX_LEN 6000)
+# Longest input each fuzzer tries: the header and room for patches (the image targets) or a text
+# longer than any path (the text target).
+set(fuzz_save_image_MAX_LEN 2048)
+set(fuzz_scenario_image_MAX_LEN 2048)
 set(fuzz_text_input_MAX_LEN 1024)
 set(fuzz_csv_import_MAX_LEN 8192)  # a few rows of either table, or one huge cell
 set(FUZZ_SECONDS 20)

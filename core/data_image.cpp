@@ -64,8 +64,8 @@ namespace {
 
 // The width of the character at `text`: a Shift-JIS character of one or two bytes, or a UTF-16
 // code unit (a surrogate pair counts as one character of two units).
-size_t CharacterWidth(const char* text) { return IsSjisLeadByte(static_cast<uint8_t>(*text)) ? 2 : 1; }
-size_t CharacterWidth(const wchar_t* text) { return (*text >= 0xD800 && *text < 0xDC00) ? 2 : 1; }
+[[maybe_unused]] size_t CharacterWidth(const char* text) { return IsSjisLeadByte(static_cast<uint8_t>(*text)) ? 2 : 1; }
+[[maybe_unused]] size_t CharacterWidth(const wchar_t* text) { return (*text >= 0xD800 && *text < 0xDC00) ? 2 : 1; }
 
 // The temporaries lie in the target's folder, so that replacing the target is a rename within one
 // volume, and their names are as long as the target's name, so they fit wherever the target's path

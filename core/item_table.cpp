@@ -28,6 +28,14 @@ void WriteItemByte(std::span<uint8_t> scenario, std::span<const int32_t> items, 
 
 uint8_t LowByte(int32_t value) { return static_cast<uint8_t>(value & 0xFF); }
 
+// Stores the index of a choice list entry; a choice outside the list writes nothing.
+bool WriteItemChoice(std::span<uint8_t> scenario, std::span<const int32_t> items, int32_t field, int32_t choice,
+                     int32_t count) {
+  if (choice < 0 || choice >= count) return false;
+  WriteItemByte(scenario, items, field, LowByte(choice));
+  return true;
+}
+
 }  // namespace
 
 ItemNameText ReadItemName(std::span<const uint8_t> scenario, int32_t item) {
@@ -84,16 +92,20 @@ void WriteItemName(std::span<uint8_t> scenario, std::span<const int32_t> items, 
   }
 }
 
-void WriteItemType(std::span<uint8_t> scenario, std::span<const int32_t> items, int32_t choice) {
-  WriteItemByte(scenario, items, ITEM_TYPE_FIELD, LowByte(choice));
+bool WriteItemType(std::span<uint8_t> scenario, std::span<const int32_t> items, int32_t choice) {
+  return WriteItemChoice(scenario, items, ITEM_TYPE_FIELD, choice, ITEM_TYPE_COUNT);
 }
 
-void WriteItemImage(std::span<uint8_t> scenario, std::span<const int32_t> items, int32_t choice) {
-  WriteItemByte(scenario, items, ITEM_IMAGE_FIELD, LowByte(choice));
+bool WriteItemImage(std::span<uint8_t> scenario, std::span<const int32_t> items, int32_t choice) {
+  return WriteItemChoice(scenario, items, ITEM_IMAGE_FIELD, choice, ITEM_IMAGE_COUNT);
 }
 
-void WriteItemSkill(std::span<uint8_t> scenario, std::span<const int32_t> items, int32_t choice) {
-  WriteItemByte(scenario, items, ITEM_SKILL_FIELD, choice == NO_SKILL_INDEX ? NO_SKILL : LowByte(choice));
+bool WriteItemSkill(std::span<uint8_t> scenario, std::span<const int32_t> items, int32_t choice) {
+  if (choice == NO_SKILL_INDEX) {
+    WriteItemByte(scenario, items, ITEM_SKILL_FIELD, NO_SKILL);
+    return true;
+  }
+  return WriteItemChoice(scenario, items, ITEM_SKILL_FIELD, choice, ITEM_SKILL_COUNT);
 }
 
 void WriteItemPrice(std::span<uint8_t> scenario, std::span<const int32_t> items, int32_t price) {

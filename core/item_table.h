@@ -81,11 +81,14 @@ int32_t ParseItemIncrease(std::string_view text);
 // Each writer changes the one field of every item in `items` (list rows, which are item numbers),
 // in the given order, and nothing else.
 void WriteItemName(std::span<uint8_t> scenario, std::span<const int32_t> items, std::string_view name);
-// `choice` is the combo box's current index; its low 8 bits are stored, so -1 (no entry) stores 255.
-void WriteItemType(std::span<uint8_t> scenario, std::span<const int32_t> items, int32_t choice);
-void WriteItemImage(std::span<uint8_t> scenario, std::span<const int32_t> items, int32_t choice);
+// `choice` is the combo box's current index, stored as the field byte. A choice outside the list
+// (-1: the combo box has no current entry, as for a byte outside the list) names no value: nothing
+// is written and the result is false, so the caller leaves the scenario image clean and the byte
+// stays as it was.
+bool WriteItemType(std::span<uint8_t> scenario, std::span<const int32_t> items, int32_t choice);
+bool WriteItemImage(std::span<uint8_t> scenario, std::span<const int32_t> items, int32_t choice);
 // As the type and image; the choice NO_SKILL_INDEX stores NO_SKILL.
-void WriteItemSkill(std::span<uint8_t> scenario, std::span<const int32_t> items, int32_t choice);
+bool WriteItemSkill(std::span<uint8_t> scenario, std::span<const int32_t> items, int32_t choice);
 // `price` is a value ParseItemPrice accepted; price / 50 is stored.
 void WriteItemPrice(std::span<uint8_t> scenario, std::span<const int32_t> items, int32_t price);
 // `increase` is a value ParseItemIncrease accepted.

@@ -12,6 +12,25 @@ bool IsEditableId(OfficerId id) { return id >= 0 && id < ROSTER_ID_LIMIT; }
 
 bool Accepts(const NumberField& field, int32_t value) { return value >= field.min && value <= field.max; }
 
+// Whether the officer's attribute fields lie below the name table (see ATTRIBUTE_ID_LIMIT).
+bool HasAttributeFields(OfficerId id) { return id < ATTRIBUTE_ID_LIMIT; }
+
+// Calls `write` for each editable officer of `ids` whose attribute fields lie below the name table,
+// in order; returns how many editable officers it left out.
+template <typename Write>
+int32_t ForEachAttributeOfficer(std::span<const OfficerId> ids, Write write) {
+  int32_t left_out = 0;
+  for (OfficerId id : ids) {
+    if (!IsEditableId(id)) continue;
+    if (HasAttributeFields(id)) {
+      write(id);
+    } else {
+      ++left_out;
+    }
+  }
+  return left_out;
+}
+
 // The byte at `offset`, or nullptr when it lies outside the image.
 uint8_t* ByteAt(std::span<uint8_t> save, int32_t offset) {
   return offset >= 0 && static_cast<size_t>(offset) < save.size() ? &save[offset] : nullptr;
@@ -117,18 +136,23 @@ void WriteBirthYear(std::span<uint8_t> save, std::span<const OfficerId> ids, int
   }
 }
 
-void WriteLifeSpan(std::span<uint8_t> save, std::span<const OfficerId> ids, int32_t span) {
-  if (!Accepts(LIFE_SPAN_INPUT, span)) return;
-  for (OfficerId id : ids) {
-    if (IsEditableId(id)) SetBits(save, AttributeOffset(LIFE_SPAN_OFFSET, id), 0xE0, static_cast<uint8_t>(span << 5));
-  }
+int32_t CountOfficersLeftOutOfAttributeEdits(std::span<const OfficerId> ids) {
+  return static_cast<int32_t>(
+      std::count_if(ids.begin(), ids.end(), [](OfficerId id) { return IsEditableId(id) && !HasAttributeFields(id); }));
 }
 
-void WriteLoyalty(std::span<uint8_t> save, std::span<const OfficerId> ids, int32_t loyalty) {
-  if (!Accepts(LOYALTY_INPUT, loyalty)) return;
-  for (OfficerId id : ids) {
-    if (IsEditableId(id)) SetBits(save, AttributeOffset(LOYALTY_OFFSET, id), 0xFF, static_cast<uint8_t>(loyalty));
-  }
+int32_t WriteLifeSpan(std::span<uint8_t> save, std::span<const OfficerId> ids, int32_t span) {
+  if (!Accepts(LIFE_SPAN_INPUT, span)) return 0;
+  return ForEachAttributeOfficer(ids, [&](OfficerId id) {
+    SetBits(save, AttributeOffset(LIFE_SPAN_OFFSET, id), 0xE0, static_cast<uint8_t>(span << 5));
+  });
+}
+
+int32_t WriteLoyalty(std::span<uint8_t> save, std::span<const OfficerId> ids, int32_t loyalty) {
+  if (!Accepts(LOYALTY_INPUT, loyalty)) return 0;
+  return ForEachAttributeOfficer(ids, [&](OfficerId id) {
+    SetBits(save, AttributeOffset(LOYALTY_OFFSET, id), 0xFF, static_cast<uint8_t>(loyalty));
+  });
 }
 
 void WriteAbility(std::span<uint8_t> save, std::span<const OfficerId> ids, int32_t ability_index, int32_t value) {
@@ -138,27 +162,24 @@ void WriteAbility(std::span<uint8_t> save, std::span<const OfficerId> ids, int32
   }
 }
 
-void WriteSkill(std::span<uint8_t> save, std::span<const OfficerId> ids, int32_t skill_index, bool has) {
-  if (skill_index < 0 || skill_index >= SKILL_COUNT) return;
+int32_t WriteSkill(std::span<uint8_t> save, std::span<const OfficerId> ids, int32_t skill_index, bool has) {
+  if (skill_index < 0 || skill_index >= SKILL_COUNT) return 0;
   SkillBit bit = SkillBitOf(skill_index);
-  for (OfficerId id : ids) {
-    if (IsEditableId(id)) {
-      SetBits(save, AttributeOffset(SKILL_FLAGS_OFFSET, id) + bit.byte, bit.mask, has ? 0xFF : 0x00);
-    }
-  }
+  return ForEachAttributeOfficer(ids, [&](OfficerId id) {
+    SetBits(save, AttributeOffset(SKILL_FLAGS_OFFSET, id) + bit.byte, bit.mask, has ? 0xFF : 0x00);
+  });
 }
 
-void WriteTacticRank(std::span<uint8_t> save, std::span<const OfficerId> ids, int32_t tactic_index,
-                     int32_t rank_index) {
-  if (tactic_index < 0 || tactic_index >= TACTIC_COUNT || rank_index < 0 || rank_index >= TACTIC_RANK_COUNT) return;
+int32_t WriteTacticRank(std::span<uint8_t> save, std::span<const OfficerId> ids, int32_t tactic_index,
+                        int32_t rank_index) {
+  if (tactic_index < 0 || tactic_index >= TACTIC_COUNT || rank_index < 0 || rank_index >= TACTIC_RANK_COUNT) return 0;
   int32_t position = TacticPosition(tactic_index);
   uint8_t nibble = RankNibble(rank_index);
   bool high = position % 2 == 0;
-  for (OfficerId id : ids) {
-    if (!IsEditableId(id)) continue;
+  return ForEachAttributeOfficer(ids, [&](OfficerId id) {
     SetBits(save, AttributeOffset(TACTIC_RANKS_OFFSET, id) + position / 2, high ? 0xF0 : 0x0F,
             static_cast<uint8_t>(high ? nibble << 4 : nibble));
-  }
+  });
 }
 
 int32_t ReadFaceNumber(std::span<const uint8_t> save, OfficerId id) {

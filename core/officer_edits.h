@@ -48,17 +48,24 @@ void WriteFaceNumber(std::span<uint8_t> save, std::span<const OfficerId> ids, in
 // Year 100 to 355, stored as year - 100. With `no_aging` an officer is changed only when the new
 // year is later than the stored one (makes the officer younger); otherwise always.
 void WriteBirthYear(std::span<uint8_t> save, std::span<const OfficerId> ids, int32_t year, bool no_aging);
-// Life span 0 to 7 into bits 5 to 7 of its byte; bits 0 to 4 keep their contents.
-void WriteLifeSpan(std::span<uint8_t> save, std::span<const OfficerId> ids, int32_t span);
-void WriteLoyalty(std::span<uint8_t> save, std::span<const OfficerId> ids, int32_t loyalty);
 // Ability 0 to 3 (war, intelligence, politics, charisma) at record offset +37 + index.
 void WriteAbility(std::span<uint8_t> save, std::span<const OfficerId> ids, int32_t ability_index, int32_t value);
+
+// The attribute edits below (life span, loyalty, skill, tactic rank) never write at or past the
+// name table: they leave out the officers of `ids` from ATTRIBUTE_ID_LIMIT (899) on, whose attribute
+// fields would lie in other officers' names. Each returns how many officers it left out, which is
+// CountOfficersLeftOutOfAttributeEdits(ids), so that the dialog can tell the user; a refused value
+// writes nothing and returns 0.
+int32_t CountOfficersLeftOutOfAttributeEdits(std::span<const OfficerId> ids);
+// Life span 0 to 7 into bits 5 to 7 of its byte; bits 0 to 4 keep their contents.
+int32_t WriteLifeSpan(std::span<uint8_t> save, std::span<const OfficerId> ids, int32_t span);
+int32_t WriteLoyalty(std::span<uint8_t> save, std::span<const OfficerId> ids, int32_t loyalty);
 // Sets (`has`) or clears the bit of skill 0 to 25; the byte's other bits keep their contents.
-void WriteSkill(std::span<uint8_t> save, std::span<const OfficerId> ids, int32_t skill_index, bool has);
+int32_t WriteSkill(std::span<uint8_t> save, std::span<const OfficerId> ids, int32_t skill_index, bool has);
 // Rank 0 to 6 (0 = not learnt) of tactic 0 to 14 into its 4-bit position; the other nibble of
 // the byte keeps its contents.
-void WriteTacticRank(std::span<uint8_t> save, std::span<const OfficerId> ids, int32_t tactic_index,
-                     int32_t rank_index);
+int32_t WriteTacticRank(std::span<uint8_t> save, std::span<const OfficerId> ids, int32_t tactic_index,
+                        int32_t rank_index);
 
 // The values the edits above write, read back from the save image; a byte outside the image reads
 // as 0. The face number is the 16-bit number of +48 and +49, the birth year the stored byte + 100.

@@ -1,5 +1,6 @@
 // Writes the synthetic sample data files into a folder:
-//   make_sample_data OUTDIR  ->  OUTDIR/SAMPLE1.sav, OUTDIR/SAMPLE2.sav, OUTDIR/D_SCE.S8
+//   make_sample_data OUTDIR  ->  OUTDIR/SAMPLE1.sav, OUTDIR/SAMPLE2.sav, OUTDIR/D_SCE.S8, and
+//   OUTDIR/LONGRUN.sav, whose roster runs on to officer 1097
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
   std::string dir = argv[1];
   bool ok = WriteFile(dir + "/SAMPLE1.sav", MakeSampleSave(1)) &&
             WriteFile(dir + "/SAMPLE2.sav", MakeSampleSave(2)) &&
+            WriteFile(dir + "/LONGRUN.sav", MakeLongRunSave(1)) &&
             WriteFile(dir + "/D_SCE.S8", MakeSampleScenario(1));
   if (!ok) {
     std::fprintf(stderr, "cannot write the sample files into %s\n", dir.c_str());

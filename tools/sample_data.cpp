@@ -76,7 +76,9 @@ void PutOfficer(std::vector<uint8_t>& save, OfficerId id, Lcg& rng) {
   for (int32_t k = 0; k < 4; ++k) save[NameFieldOffset(id, ABILITY_FIELD + k)] = static_cast<uint8_t>(rng.Below(101));
   save[NameFieldOffset(id, FACE_NUMBER_FIELD)] = static_cast<uint8_t>(rng.Below(128));
   save[NameFieldOffset(id, FACE_NUMBER_FIELD + 1)] = 0;
-  save[AttributeOffset(LOYALTY_OFFSET, id)] = static_cast<uint8_t>(rng.Below(101));
+  const auto loyalty = static_cast<uint8_t>(rng.Below(101));
+  // From ATTRIBUTE_ID_LIMIT on the loyalty byte would lie in another officer's name.
+  if (id < ATTRIBUTE_ID_LIMIT) save[AttributeOffset(LOYALTY_OFFSET, id)] = loyalty;
 }
 
 }  // namespace
@@ -108,6 +110,13 @@ std::vector<uint8_t> MakeSampleSave(uint32_t seed) {
     save[OwnerEntryOffset(item)] = static_cast<uint8_t>(owner & 0xFF);
     save[OwnerEntryOffset(item) + 1] = static_cast<uint8_t>(owner >> 8);
   }
+  return save;
+}
+
+std::vector<uint8_t> MakeLongRunSave(uint32_t seed) {
+  std::vector<uint8_t> save = MakeSampleSave(seed);
+  Lcg rng{seed * 104729u + 3u};
+  for (OfficerId id = SAMPLE_RUN_LAST + 1; id <= SAMPLE_LONG_RUN_LAST; ++id) PutOfficer(save, id, rng);
   return save;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iterator>
 #include <vector>
 
 #include "officer_tables.h"
@@ -15,6 +16,11 @@
 // bytes of each owner entry included), so that a load and store shows any byte it loses.
 std::vector<uint8_t> MakeSampleSave(uint32_t seed = 1);
 
+// MakeSampleSave with the run from 760 continued until the roster is full: officers 800 to
+// SAMPLE_LONG_RUN_LAST (1097) are in use too (801 among them), so the roster lists ids far past
+// the last one whose attribute fields lie below the name table (898).
+std::vector<uint8_t> MakeLongRunSave(uint32_t seed = 1);
+
 // A scenario file "D_SCE.S8" of SCENARIO_FILE_LENGTH bytes: the initial item table with the
 // variations below, and seeded filler everywhere else (bytes 18 to 20 of every item included).
 std::vector<uint8_t> MakeSampleScenario(uint32_t seed = 1);
@@ -22,6 +28,8 @@ std::vector<uint8_t> MakeSampleScenario(uint32_t seed = 1);
 // The officers in use of MakeSampleSave besides 0 to 657.
 inline constexpr OfficerId SAMPLE_EXTRA_IDS[] = {660, 661, 700, 759};
 inline constexpr OfficerId SAMPLE_RUN_FIRST = 760, SAMPLE_RUN_LAST = 799, SAMPLE_STRAY_ID = 801;
+inline constexpr OfficerId SAMPLE_LONG_RUN_LAST =
+    RUN_FIRST_ID + (ROSTER_CAPACITY - ALWAYS_LISTED_IDS - static_cast<OfficerId>(std::size(SAMPLE_EXTRA_IDS))) - 1;
 // Officers among 0 to 657 whose records are empty (family name starts with NUL).
 inline constexpr OfficerId SAMPLE_EMPTY_IDS[] = {5, 321, 657};
 

@@ -1,6 +1,7 @@
 // The item table and the item owner table: what the item editor shows and what it writes.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -122,19 +123,13 @@ TEST(ItemTable, EachWriterChangesOnlyItsFieldOfTheListedItems) {
       {"name of 12 bytes", [](auto& s, auto items) { WriteItemName(s, items, Sjis("白銀獅子王冠")); },
        ITEM_NAME_FIELD, Sjis("白銀獅子王冠") + '\0'},
       {"type", [](auto& s, auto items) { WriteItemType(s, items, 11); }, ITEM_TYPE_FIELD, "\x0B"},
-      {"type without a current entry", [](auto& s, auto items) { WriteItemType(s, items, -1); },
-       ITEM_TYPE_FIELD, "\xFF"},
       {"image", [](auto& s, auto items) { WriteItemImage(s, items, 79); }, ITEM_IMAGE_FIELD, "\x4F"},
-      {"image without a current entry", [](auto& s, auto items) { WriteItemImage(s, items, -1); },
-       ITEM_IMAGE_FIELD, "\xFF"},
       {"price 12750", [](auto& s, auto items) { WriteItemPrice(s, items, 12750); }, ITEM_PRICE_FIELD, "\xFF"},
       {"price 50", [](auto& s, auto items) { WriteItemPrice(s, items, 50); }, ITEM_PRICE_FIELD, "\x01"},
       {"price 0", [](auto& s, auto items) { WriteItemPrice(s, items, 0); }, ITEM_PRICE_FIELD, std::string(1, '\0')},
       {"increase 99", [](auto& s, auto items) { WriteItemIncrease(s, items, 99); }, ITEM_INCREASE_FIELD, "\x63"},
       {"skill 25", [](auto& s, auto items) { WriteItemSkill(s, items, 25); }, ITEM_SKILL_FIELD, "\x19"},
       {"skill なし", [](auto& s, auto items) { WriteItemSkill(s, items, NO_SKILL_INDEX); }, ITEM_SKILL_FIELD, "\xFF"},
-      {"skill without a current entry", [](auto& s, auto items) { WriteItemSkill(s, items, -1); },
-       ITEM_SKILL_FIELD, "\xFF"},
   };
   // Items outside the table are skipped; 255 would land just past the table's end.
   const int32_t items[] = {0, 7, -1, ITEM_COUNT, ITEM_COUNT - 1};
@@ -147,6 +142,39 @@ TEST(ItemTable, EachWriterChangesOnlyItsFieldOfTheListedItems) {
     }
     c.write(scenario, std::span<const int32_t>(items));
     EXPECT_EQ(scenario, expected);
+  }
+}
+
+// A combo box without a current entry (-1), or any index past its list, names no value: the byte
+// stays as it was, for a single update button and for "全て更新" alike. Every entry is stored.
+TEST(ItemTable, ChoiceWritersStoreOnlyAnEntryOfTheirList) {
+  using Writer = bool (*)(std::span<uint8_t>, std::span<const int32_t>, int32_t);
+  struct Case {
+    const char* name;
+    Writer write;
+    int32_t field, count;
+  };
+  const Case cases[] = {
+      {"type", WriteItemType, ITEM_TYPE_FIELD, ITEM_TYPE_COUNT},
+      {"image", WriteItemImage, ITEM_IMAGE_FIELD, ITEM_IMAGE_COUNT},
+      {"skill", WriteItemSkill, ITEM_SKILL_FIELD, ITEM_SKILL_COUNT},
+  };
+  const int32_t items[] = {SAMPLE_OUT_OF_LIST_ITEM, SAMPLE_NEGATIVE_ITEM, 0};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto original = MakeSampleScenario();
+    for (int32_t choice : {-1, c.count, 255, 256 + 3, INT32_MIN}) {
+      SCOPED_TRACE(choice);
+      auto scenario = original;
+      EXPECT_FALSE(c.write(scenario, std::span<const int32_t>(items), choice));
+      EXPECT_EQ(scenario, original);
+    }
+    for (int32_t choice = 0; choice < c.count; ++choice) {
+      auto scenario = original;
+      ASSERT_TRUE(c.write(scenario, std::span<const int32_t>(items), choice));
+      const uint8_t stored = c.field == ITEM_SKILL_FIELD && choice == NO_SKILL_INDEX ? NO_SKILL : choice;
+      for (int32_t item : items) ASSERT_EQ(scenario[ItemFieldOffset(item, c.field)], stored);
+    }
   }
 }
 

@@ -2,6 +2,7 @@
 // the save image unchanged.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -9,6 +10,7 @@
 
 #include "data_image.h"
 #include "officer_edits.h"
+#include "roster.h"
 #include "sample_data.h"
 #include "sjis_text.h"
 
@@ -189,6 +191,62 @@ TEST(OfficerEdits, ValuesOutsideTheirRangeAndUnknownIdsWriteNothing) {
        }, {}},
   };
   for (const Row& row : rows) Check(row);
+}
+
+// A roster whose run from 760 goes on to 1097: select all, then each attribute edit. Officers from
+// 899 on are left out and counted, so no byte of the name table changes; 898 and below are written.
+TEST(OfficerEdits, AttributeEditsLeaveOutOfficersWhoseFieldsWouldLieInTheNameTable) {
+  const Save original = [] {
+    Save save = MakeLongRunSave();
+    // Officer 898's bytes are 0, which every case below changes.
+    for (int32_t offset : {LOYALTY_OFFSET, LIFE_SPAN_OFFSET, SKILL_FLAGS_OFFSET, TACTIC_RANKS_OFFSET + 7}) {
+      save[AttributeOffset(offset, 898)] = 0;
+    }
+    return save;
+  }();
+  OfficerRoster roster{};
+  BuildOfficerRoster(original, roster);
+  ASSERT_EQ(roster.ids[roster.count - 1], SAMPLE_LONG_RUN_LAST);
+  const std::span<const OfficerId> all(roster.ids.data(), static_cast<size_t>(roster.count));
+  const int32_t left_out = SAMPLE_LONG_RUN_LAST - 899 + 1;
+  EXPECT_EQ(CountOfficersLeftOutOfAttributeEdits(all), left_out);
+
+  struct Case {
+    const char* name;
+    std::function<int32_t(std::span<uint8_t>, std::span<const OfficerId>)> edit;
+    int32_t offset;
+    std::function<uint8_t(uint8_t)> byte;  // the written byte from the stored one
+  };
+  const Case cases[] = {
+      {"loyalty 50", [](auto s, auto ids) { return WriteLoyalty(s, ids, 50); }, LOYALTY_OFFSET,
+       [](uint8_t) -> uint8_t { return 50; }},
+      {"life span 5", [](auto s, auto ids) { return WriteLifeSpan(s, ids, 5); }, LIFE_SPAN_OFFSET,
+       [](uint8_t b) -> uint8_t { return (b & 0x1F) | 0xA0; }},
+      {"skill 0 set", [](auto s, auto ids) { return WriteSkill(s, ids, 0, true); }, SKILL_FLAGS_OFFSET,
+       [](uint8_t b) -> uint8_t { return b | 0x80; }},
+      {"tactic 14 rank 6", [](auto s, auto ids) { return WriteTacticRank(s, ids, 14, 6); }, TACTIC_RANKS_OFFSET + 7,
+       [](uint8_t b) -> uint8_t { return (b & 0xF0) | 0x0D; }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Save edited = original;
+    EXPECT_EQ(c.edit(edited, all), left_out);
+    Save expected = original;
+    for (OfficerId id : all) {
+      if (id <= 898) expected[AttributeOffset(c.offset, id)] = c.byte(original[AttributeOffset(c.offset, id)]);
+    }
+    EXPECT_EQ(Differences(expected, edited), "");
+    EXPECT_TRUE(std::equal(edited.begin() + NAME_TABLE_OFFSET, edited.end(), original.begin() + NAME_TABLE_OFFSET));
+    const int32_t at_898 = AttributeOffset(c.offset, 898);
+    EXPECT_EQ(edited[at_898], c.byte(original[at_898]));
+    EXPECT_NE(edited[at_898], 0);
+
+    // Officers below 899 only: nothing left out, the same bytes as before the rule.
+    const OfficerId below[] = {7, 898};
+    Save few = original;
+    EXPECT_EQ(c.edit(few, below), 0);
+    EXPECT_EQ(few[at_898], edited[at_898]);
+  }
 }
 
 TEST(OfficerEdits, NeverWritesPastTheEndOfTheImage) {

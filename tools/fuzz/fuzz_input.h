@@ -2,6 +2,7 @@
 // whole-character rule the checks hold texts to.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -30,8 +31,11 @@ class FuzzInput {
  public:
   FuzzInput(const uint8_t* data, size_t size) : bytes_(data, size) {}
 
+  // True when the input holds its first `end` bytes.
+  bool Has(size_t end) const { return end <= bytes_.size(); }
   uint8_t U8(size_t at) const { return at < bytes_.size() ? bytes_[at] : 0; }
   uint16_t U16(size_t at) const { return static_cast<uint16_t>(U8(at) | (U8(at + 1) << 8)); }
+  uint32_t U24(size_t at) const { return U16(at) | (static_cast<uint32_t>(U8(at + 2)) << 16); }
   int16_t I16(size_t at) const { return static_cast<int16_t>(U16(at)); }
   int32_t I32(size_t at) const {
     return static_cast<int32_t>(static_cast<uint32_t>(U16(at)) | (static_cast<uint32_t>(U16(at + 2)) << 16));
@@ -45,6 +49,11 @@ class FuzzInput {
   // Every byte from `from` on (empty when the input is shorter).
   std::span<const uint8_t> Tail(size_t from) const {
     return from < bytes_.size() ? bytes_.subspan(from) : std::span<const uint8_t>();
+  }
+  // Up to `width` bytes from `from` on: fewer where the input ends.
+  std::span<const uint8_t> Bytes(size_t from, size_t width) const {
+    const std::span<const uint8_t> tail = Tail(from);
+    return tail.first(std::min(width, tail.size()));
   }
 
  private:

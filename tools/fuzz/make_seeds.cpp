@@ -1,13 +1,17 @@
 // Writes the synthetic seed corpus of the fuzz targets: a few small inputs per target, laid out as
-// fuzz_layouts.h says, that reach the cases worth starting from (a full roster, fields without a
-// NUL, half characters, cut images, owners outside the roster, paths at their limit).
+// fuzz_layouts.h says, that reach the cases worth starting from (a full roster, officers whose
+// attribute fields would lie in the name table, fields without a NUL, half characters, cut images,
+// owners outside the roster, combo boxes without an entry, paths at their limit), and the inputs
+// of earlier findings, named regression_*.
 //
 //   make_fuzz_seeds <corpus directory>
-// writes <corpus directory>/<target>/<seed name>; other files there (regression inputs) stay.
+// writes <corpus directory>/<target>/<seed name>; other files there stay.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -45,9 +49,33 @@ class Seed {
     bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
     return *this;
   }
+  // A patch of the image targets: `bytes` at `offset` from the start of `region`, in pieces of at
+  // most 255 bytes.
+  Seed& Patch(uint8_t region, uint32_t offset, const std::string& bytes) {
+    for (size_t done = 0; done < bytes.size(); done += 255) {
+      const std::string piece = bytes.substr(done, 255);
+      PatchHeader(region, offset + static_cast<uint32_t>(done), piece.size()).Append(piece);
+    }
+    return *this;
+  }
+  // `width` bytes of `value` at `offset` from the start of `region`, in pieces of at most 255.
+  Seed& FillPatch(uint8_t region, uint32_t offset, size_t width, uint8_t value) {
+    for (size_t done = 0; done < width; done += 255) {
+      PatchHeader(region | patch_input::PATCH_FILL, offset + static_cast<uint32_t>(done), std::min<size_t>(255, width - done))
+          .Append(std::string(1, static_cast<char>(value)));
+    }
+    return *this;
+  }
   const std::vector<uint8_t>& Bytes() const { return bytes_; }
 
  private:
+  Seed& PatchHeader(uint8_t kind, uint32_t offset, size_t width) {
+    const char header[] = {static_cast<char>(kind), static_cast<char>(offset & 0xFF),
+                           static_cast<char>((offset >> 8) & 0xFF), static_cast<char>((offset >> 16) & 0xFF),
+                           static_cast<char>(width)};
+    return Append(std::string(header, sizeof header));
+  }
+
   std::vector<uint8_t> bytes_;
 };
 
@@ -82,12 +110,23 @@ struct NamedSeed {
   Seed seed;
 };
 
+// Officer ids of the selection input as stored: id + ID_BELOW_ZERO.
+uint32_t ListedId(OfficerId id) { return static_cast<uint32_t>(id + save_input::ID_BELOW_ZERO); }
+
+Seed Listed(Seed seed, std::initializer_list<OfficerId> ids) {
+  using namespace save_input;
+  seed.U8(SELECT_MODE, selection_input::SELECT_LISTED).U8(ID_COUNT, static_cast<uint8_t>(ids.size()));
+  size_t k = 0;
+  for (OfficerId id : ids) seed.U16(IDS + 2 * k++, ListedId(id));
+  return seed;
+}
+
 std::vector<NamedSeed> SaveSeeds() {
   using namespace save_input;
   const std::string lead_only = "\x83";  // a lead byte whose second byte is missing
   // Records 650 to 669: fields filled to the last byte, half characters, an empty record.
   std::string records;
-  for (OfficerId id = OVERLAY_FIRST_ID; id < OVERLAY_FIRST_ID + 20; ++id) {
+  for (OfficerId id = 650; id < 670; ++id) {
     switch (id % 5) {
       case 0: records += NameRecord(Sjis("青") + Sjis("白") + "A", Sjis("風雲") + "B", "\xB1\xB2\xB3\xB4\xB5\xB6\xB7\xB8\xB9\xBA\xBB",
                                     Sjis("青白風雲") + "C"); break;
@@ -99,44 +138,76 @@ std::vector<NamedSeed> SaveSeeds() {
       default: records += NameRecord(WithNul("\xB1"), WithNul("\xB2"), WithNul("\xB1"), WithNul("\xB1\xB2")); break;
     }
   }
+  const uint32_t at_650 = 650 * NAME_RECORD_SIZE;  // offset of record 650 in the name table
+  auto seed = [](Command command) { return Seed(PATCHES).U8(COMMAND, command); };
+  // The roster full up to 1101: no optional officers, the run from 760 on through 1101.
+  auto full_roster = [&](Command command) { return seed(command).U8(FLAGS, FLAG_CLEAR_OPTIONAL).U16(RUN, 302); };
+
   std::vector<NamedSeed> seeds;
-  seeds.push_back({"sample", Seed(OVERLAY).U16(KEY, 0x33).U8(PAGE, 14).U8(SUBSET, 40)});
-  seeds.push_back({"full_roster", Seed(OVERLAY).U8(FLAGS, FLAG_CLEAR_OPTIONAL).U16(RUN, 302).U16(KEY, 0x45)
-                                      .U16(TOP, 900).U8(PAGE, 14).U8(SUBSET, 200)});
-  seeds.push_back({"past_capacity", Seed(OVERLAY).U8(FLAGS, FLAG_FILL_OPTIONAL | FLAG_REVERSE).U16(RUN, 374)
-                                        .U16(KEY, 0x1BA).U16(TOP, 990).U8(SUBSET, 255)});
-  seeds.push_back({"fields_without_nul", Seed(OVERLAY).U8(FLAGS, FLAG_GIVEN_NAME).U16(KEY, 0x33).U16(TOP, 690)
-                                             .U8(SUBSET, 120).U16(EDIT_IDS, 650).U16(EDIT_IDS + 2, 652)
-                                             .U16(EDIT_IDS + 4, 655).U8(TEXT_LENGTH, 4)
-                                             .Text(TEXT, Sjis("雲") + "X" + lead_only).Append(records)});
-  seeds.push_back({"family_edit", Seed(OVERLAY).U16(EDIT_IDS, 0).U16(EDIT_IDS + 2, 5).U16(EDIT_IDS + 4, 1101)
-                                      .U8(TEXT_LENGTH, 16).Text(TEXT, Sjis("白鷺") + std::string(1, '\0') + "tail")
-                                      .Append(records)});
-  seeds.push_back({"cut_in_run", Seed(OVERLAY).U8(FLAGS, FLAG_TRUNCATE).U16(CUT, (780 - OVERLAY_FIRST_ID) * NAME_RECORD_SIZE + 30)
-                                     .U16(KEY, 0x33).U8(SUBSET, 30).U16(EDIT_IDS, 779).U16(EDIT_IDS + 2, 780)
-                                     .U8(TEXT_LENGTH, 2).Text(TEXT, Sjis("林"))});
-  seeds.push_back({"cut_before_run", Seed(OVERLAY).U8(FLAGS, FLAG_TRUNCATE).U16(CUT, 7).U16(RUN, 100)
-                                         .U16(OWNER_CHOICE, 659).U8(OWNER_ITEM, 3)});
+  seeds.push_back({"sample", seed(ROSTER).U8(SELECT_MODE, selection_input::SELECT_ALL)});
+  seeds.push_back({"sort_sample", seed(SORT).U8(SELECT_MODE, selection_input::SELECT_ALL).U8(SUBSET, 40)});
+  seeds.push_back({"full_roster_sort", full_roster(SORT).U8(FLAGS, FLAG_CLEAR_OPTIONAL | FLAG_REVERSE)
+                                           .U8(SELECT_MODE, selection_input::SELECT_ALL).U8(SUBSET, 64)});
+  // Five records whose every byte is ｱ: readings without a NUL, identical over 10 bytes.
+  seeds.push_back({"sort_identical_readings",
+                   seed(SORT).U8(SELECT_MODE, selection_input::SELECT_RUN).U16(SELECT_COUNT, 40)
+                       .FillPatch(REGION_NAMES, 0, 5 * NAME_RECORD_SIZE, 0xB1)});
+  seeds.push_back({"full_roster_kana", full_roster(KANA_JUMP).U16(KEY, 0x45).U16(TOP, 900).U8(PAGE, 14)});
+  seeds.push_back({"past_capacity_kana", seed(KANA_JUMP).U8(FLAGS, FLAG_FILL_OPTIONAL | FLAG_REVERSE).U16(RUN, 374)
+                                             .U16(KEY, 0x1BA).U16(TOP, 990)});
+  seeds.push_back({"fields_without_nul", Listed(seed(NAME), {650, 652, 655}).U8(FLAGS, FLAG_SECOND).U8(TEXT_LENGTH, 4)
+                                             .Text(TEXT, Sjis("雲") + "X" + lead_only).Patch(REGION_NAMES, at_650, records)});
+  seeds.push_back({"list_texts_without_nul", seed(ROSTER).U8(SELECT_MODE, selection_input::SELECT_RUN).U16(SELECT_FIRST, 650)
+                                                 .U16(SELECT_COUNT, 20).Patch(REGION_NAMES, at_650, records)});
+  seeds.push_back({"family_edit", Listed(seed(NAME), {0, 5, 1101}).U8(TEXT_LENGTH, 16)
+                                      .Text(TEXT, Sjis("白鷺") + std::string(1, '\0') + "tail").Patch(REGION_NAMES, at_650, records)});
+  seeds.push_back({"cut_in_run", Listed(seed(NAME), {779, 780}).U8(FLAGS, FLAG_TRUNCATE)
+                                     .U16(CUT, (780 - CUT_FIRST_ID) * NAME_RECORD_SIZE + 30).U8(TEXT_LENGTH, 2)
+                                     .Text(TEXT, Sjis("林"))});
+  seeds.push_back({"cut_before_run", seed(OWNER).U8(FLAGS, FLAG_TRUNCATE).U16(CUT, 7).U16(RUN, 100)
+                                         .U16(OWNER_CHOICE, 659).U8(INDEX, 3)});
   // Owners: nobody, never listed, beyond the run, the largest id, no officer at all, run officers.
-  Seed owners(OVERLAY);
+  Seed owners = seed(OWNER);
   const uint32_t owner_ids[] = {NO_OWNER, 658, 801, 1101, 0xFFFF, 760, 799, 800, 0, 1102};
-  owners.U8(OWNER_PATCH_COUNT, static_cast<uint8_t>(std::size(owner_ids)));
   for (size_t k = 0; k < std::size(owner_ids); ++k) {
-    owners.U8(OWNER_PATCHES + 3 * k, static_cast<uint8_t>(k)).U16(OWNER_PATCHES + 3 * k + 1, owner_ids[k]);
+    owners.Patch(REGION_OWNERS, static_cast<uint32_t>(k * OWNER_ENTRY_SIZE),
+                 std::string{static_cast<char>(owner_ids[k] & 0xFF), static_cast<char>(owner_ids[k] >> 8)});
   }
-  owners.U16(OWNER_CHOICE, 703).U8(OWNER_ITEM, 9);  // choice 702: "none" in the sample's roster of 702
+  owners.U16(OWNER_CHOICE, 703).U8(INDEX, 9);  // choice 702: "none" in the sample's roster of 702
   seeds.push_back({"owners", owners});
-  seeds.push_back({"file_closed", Seed(OVERLAY).U8(FLAGS, FLAG_FILE_CLOSED).U16(KEY, 0x33).U16(TOP, 5)});
+  seeds.push_back({"file_closed", seed(KANA_JUMP).U8(FLAGS, FLAG_FILE_CLOSED).U16(KEY, 0x33).U16(TOP, 5)});
   // A list of ten rows in roster order (650 to 657, 660, 661), pages of 5, the view at its end: the
   // match after the top row cannot become the top row, so the jump goes up to row 0, the one match above.
   std::string kana_records;
-  for (OfficerId id = OVERLAY_FIRST_ID; id <= 661; ++id) {
+  for (OfficerId id = 650; id <= 661; ++id) {
     const std::string reading = id == 650 || id == 656 ? "\xB1\xB2" : "\xB6";  // ｱｲ or ｶ
     kana_records += NameRecord(WithNul("A"), WithNul("B"), WithNul(reading), WithNul("AB"));
   }
-  seeds.push_back({"kana_at_list_end", Seed(OVERLAY).U8(FLAGS, FLAG_KANA_ID_ORDER).U16(KANA_FIRST, 650)
+  seeds.push_back({"kana_at_list_end", seed(KANA_JUMP).U8(FLAGS, FLAG_KANA_ID_ORDER).U16(KANA_FIRST, 650)
                                            .U16(KANA_ROWS, 10).U8(PAGE, 4).U16(TOP, 9).U16(KEY, 0x33)
-                                           .Append(kana_records)});
+                                           .Patch(REGION_NAMES, at_650, kana_records)});
+  // Attribute edits of every officer of a full roster: those from 899 on are left out.
+  seeds.push_back({"loyalty_full_roster", full_roster(LOYALTY).U8(SELECT_MODE, selection_input::SELECT_ALL).U16(VALUE, 50)});
+  seeds.push_back({"life_span_full_roster", full_roster(LIFE_SPAN).U8(SELECT_MODE, selection_input::SELECT_ALL).U16(VALUE, 5)});
+  seeds.push_back({"skill_full_roster", full_roster(SKILL).U8(SELECT_MODE, selection_input::SELECT_ALL_BUT_RUN)
+                                            .U16(SELECT_FIRST, 10).U16(SELECT_COUNT, 500).U8(INDEX, 25).U8(RANK, 1)});
+  seeds.push_back({"tactic_around_the_name_table", Listed(full_roster(TACTIC_RANK), {897, 898, 899, 900, 1101, -1})
+                                                       .U8(INDEX, 14).U8(RANK, 6)});
+  seeds.push_back({"face", seed(FACE).U8(SELECT_MODE, selection_input::SELECT_RUN).U16(SELECT_FIRST, 600)
+                               .U16(SELECT_COUNT, 80).U16(VALUE, 845)});
+  // Stored years 190 and 320 (bytes 90 and 220): no aging takes 300 for the first only.
+  seeds.push_back({"birth_year_no_aging", Listed(seed(BIRTH_YEAR), {1, 2}).U8(FLAGS, FLAG_NO_AGING).U16(VALUE, 300)
+                                              .Patch(REGION_NAMES, 1 * NAME_RECORD_SIZE + BIRTH_YEAR_FIELD, "\x5A")
+                                              .Patch(REGION_NAMES, 2 * NAME_RECORD_SIZE + BIRTH_YEAR_FIELD, "\xDC")});
+  seeds.push_back({"ability", Listed(seed(ABILITY), {0, 657, 760}).U8(INDEX, 3).U16(VALUE, 100)});
+  seeds.push_back({"courtesy_name", seed(TEXT_FIELD).U8(SELECT_MODE, selection_input::SELECT_ALL).U8(TEXT_LENGTH, 4)
+                                        .Text(TEXT, Sjis("孔明"))});
+  seeds.push_back({"reading", Listed(seed(TEXT_FIELD), {3, 1101, 1102}).U8(FLAGS, FLAG_SECOND).U8(TEXT_LENGTH, 12)
+                                  .Text(TEXT, Sjis("ｼｮｶﾂﾘｮｳｺｳﾒｲ"))});
+  // A family name edit of officer 748 on an image that ends where record 650 starts (its name
+  // record lies past the end): once wrote past the image's end.
+  seeds.push_back({"regression_name_edit_outside_image",
+                   Listed(seed(NAME), {748, 0, 0}).U8(FLAGS, FLAG_TRUNCATE).U16(CUT, 0)});
   return seeds;
 }
 
@@ -149,25 +220,44 @@ std::vector<NamedSeed> ScenarioSeeds() {
   table += ItemRecord(WithNul(Sjis("鉄") + "\xF0\x9A"), 12, 80, 0, 0x80, 27);         // past every list
   table += ItemRecord(WithNul(""), 0x80, 0xFF, 1, 0xFF, 0xFE);                       // negative as signed
   table += ItemRecord(WithNul(Sjis("茶")), 0x7F, 0x7F, 2, 99, 0x7F);
+  auto seed = [](Command command) { return Seed(PATCHES).U8(COMMAND, command); };
+  auto listed = [](Seed s, std::initializer_list<int32_t> items) {
+    s.U8(SELECT_MODE, selection_input::SELECT_LISTED).U8(ITEM_LIST_COUNT, static_cast<uint8_t>(items.size()));
+    size_t k = 0;
+    for (int32_t item : items) s.U16(ITEMS + 2 * k++, static_cast<uint32_t>(item) & 0xFFFF);
+    return s;
+  };
   std::vector<NamedSeed> seeds;
-  seeds.push_back({"sample", Seed(OVERLAY)});
-  seeds.push_back({"edits", Seed(OVERLAY).U16(TYPE_CHOICE, 11).U16(IMAGE_CHOICE, 79).U16(SKILL_CHOICE, 26)
-                                .Text(PRICE_TEXT, "12750").Text(INCREASE_TEXT, "99").U8(NAME_LENGTH, 12)
-                                .Text(NAME, Sjis("白雲の鞍") + "AB" + lead_only).U8(ITEM_LIST_COUNT, 6)
-                                .U16(ITEMS, 0).U16(ITEMS + 2, 3).U16(ITEMS + 4, 254).U16(ITEMS + 6, 0xFFFF)
-                                .U16(ITEMS + 8, 255).U16(ITEMS + 10, 3)});
-  seeds.push_back({"refused_values", Seed(OVERLAY).U16(TYPE_CHOICE, 0xFFFF).U16(IMAGE_CHOICE, 256)
+  seeds.push_back({"sample", seed(VIEW)});
+  seeds.push_back({"edits", listed(seed(ALL_FIELDS), {0, 3, 254, -1, 255, 3}).U16(TYPE_CHOICE, 11).U16(IMAGE_CHOICE, 79)
+                                .U16(SKILL_CHOICE, 26).Text(PRICE_TEXT, "12750").Text(INCREASE_TEXT, "99")
+                                .U8(NAME_LENGTH, 12).Text(NAME, Sjis("白雲の鞍") + "AB" + lead_only)});
+  seeds.push_back({"refused_values", listed(seed(ALL_FIELDS), {1, 2}).U16(TYPE_CHOICE, 0xFFFF).U16(IMAGE_CHOICE, 256)
                                          .U16(SKILL_CHOICE, 27).Text(PRICE_TEXT, "12800").Text(INCREASE_TEXT, "-1")
                                          .U8(NAME_LENGTH, 16).Text(NAME, std::string(1, '\0') + "hidden")
-                                         .U8(ITEM_LIST_COUNT, 2).U16(ITEMS, 1).U16(ITEMS + 2, 2).Append(table)});
-  seeds.push_back({"odd_records", Seed(OVERLAY).Text(PRICE_TEXT, "00050").Text(INCREASE_TEXT, "07")
-                                      .U8(ITEM_LIST_COUNT, 1).U16(ITEMS, 4).Append(table)});
-  seeds.push_back({"reset", Seed(OVERLAY).U8(FLAGS, FLAG_APPLY_INITIAL).Append(table)});
+                                         .Patch(REGION_ITEMS, 0, table)});
+  seeds.push_back({"odd_records", listed(seed(ALL_FIELDS), {4}).Text(PRICE_TEXT, "00050").Text(INCREASE_TEXT, "07")
+                                      .Patch(REGION_ITEMS, 0, table)});
+  // "全て更新" after typing only a name, on the items whose bytes lie outside every list: each combo
+  // box shows no entry (-1), so type, image and skill stay as they are.
+  seeds.push_back({"no_entry_all_fields", listed(seed(ALL_FIELDS), {20, 21}).U16(TYPE_CHOICE, 0xFFFF)
+                                              .U16(IMAGE_CHOICE, 0xFFFF).U16(SKILL_CHOICE, 0xFFFF)
+                                              .U8(NAME_LENGTH, 4).Text(NAME, Sjis("新名"))});
+  seeds.push_back({"type_all", seed(TYPE).U8(SELECT_MODE, selection_input::SELECT_ALL).U16(TYPE_CHOICE, 11)});
+  seeds.push_back({"image_run", seed(IMAGE).U8(SELECT_MODE, selection_input::SELECT_RUN).U16(SELECT_FIRST, 250)
+                                    .U16(SELECT_COUNT, 5).U16(IMAGE_CHOICE, 79)});
+  seeds.push_back({"skill_none_all_but_run", seed(SKILL_EDIT).U8(SELECT_MODE, selection_input::SELECT_ALL_BUT_RUN)
+                                                 .U16(SELECT_FIRST, 1).U16(SELECT_COUNT, 253).U16(SKILL_CHOICE, 26)});
+  seeds.push_back({"price_and_increase", listed(seed(PRICE), {0, 50}).Text(PRICE_TEXT, "12750").Text(INCREASE_TEXT, "99")});
+  seeds.push_back({"increase", listed(seed(INCREASE), {0, 50}).Text(INCREASE_TEXT, "99")});
+  seeds.push_back({"reset", seed(RESET).Patch(REGION_ITEMS, 0, table)});
   // Cut 4 bytes into item 100's record: items 0 to 99 whole, the rest outside.
-  seeds.push_back({"cut_reset", Seed(OVERLAY).U8(FLAGS, FLAG_TRUNCATE | FLAG_APPLY_INITIAL)
+  seeds.push_back({"cut_reset", seed(RESET).U8(FLAGS, FLAG_TRUNCATE)
                                     .U16(CUT, ItemRecordOffset(100) + 4 - (ITEM_TABLE_OFFSET - 64))
-                                    .Text(PRICE_TEXT, "50").U8(ITEM_LIST_COUNT, 3).U16(ITEMS, 99).U16(ITEMS + 2, 100)
-                                    .U16(ITEMS + 4, 101).Append(table)});
+                                    .Patch(REGION_ITEMS, 0, table)});
+  seeds.push_back({"cut_edits", listed(seed(ALL_FIELDS), {99, 100, 101}).U8(FLAGS, FLAG_TRUNCATE)
+                                    .U16(CUT, ItemRecordOffset(100) + 4 - (ITEM_TABLE_OFFSET - 64))
+                                    .Text(PRICE_TEXT, "50").U16(TYPE_CHOICE, 3)});
   return seeds;
 }
 
@@ -191,6 +281,8 @@ std::vector<NamedSeed> TextSeeds() {
   seeds.push_back({"path_too_long", params(255, 9, 0, 9, 3, 0, 845).Append("C:\\" + std::string(PATH_CAPACITY - 16, 'd'))});
   seeds.push_back({"path_ends_in_separator", params(255, 9, 0, 9, 3, 0, 845)
                                                  .Append("C:\\" + std::string(PATH_CAPACITY - 17, 'd') + "\\")});
+  // An empty text stored into a field: once passed a null text to memcpy. (100 % 48 = 4 bytes of image.)
+  seeds.push_back({"regression_empty_text", Seed(DIGITS).U8(LIMIT, 3).U8(WIDTH, 4).U8(OFFSET, 0).U8(IMAGE_SIZE, 100)});
   return seeds;
 }
 
