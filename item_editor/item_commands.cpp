@@ -91,10 +91,13 @@ void UpdateNumber(HWND dialog, int control, int32_t (*parse)(std::string_view), 
   WriteSelectedItems(dialog, SCENARIO_SLOT, [&](auto image, auto rows) { write(image, rows, value); });
 }
 
-// A choice field: the combo box's current index, written into every selected item.
-void UpdateChoice(HWND dialog, int combo, void (*write)(std::span<uint8_t>, std::span<const int32_t>, int32_t)) {
+// A choice field: the combo box's current index, written into every selected item. A combo box
+// with no current entry (its item's byte lies outside the list) names no value: the bytes stay as
+// they are and the image is not marked changed, as with the owner.
+void UpdateChoice(HWND dialog, int combo, bool (*write)(std::span<uint8_t>, std::span<const int32_t>, int32_t)) {
   const int32_t choice = CurrentChoice(dialog, combo);
-  WriteSelectedItems(dialog, SCENARIO_SLOT, [&](auto image, auto rows) { write(image, rows, choice); });
+  const ListSelection selection = CaptureItemSelection(ItemList(dialog));
+  if (write(ImageBytes(SCENARIO_SLOT), Rows(selection), choice)) MarkDirty(SCENARIO_SLOT);
 }
 
 // Moves the caret to the current item and the top row back, after rows were (de)selected.

@@ -10,6 +10,7 @@
 #include "officer_edits.h"
 #include "officer_editor.h"
 #include "resource.h"
+#include "text_boundary.h"
 
 namespace {
 
@@ -82,15 +83,22 @@ void SetTextField(HWND dialog, int control, size_t limit, UINT warning, EditFunc
   MarkChanged();
 }
 
-// A numeric command: the entry's value, checked, goes to `write` with the selected officers.
+// An attribute command leaves out the officers whose attribute fields would lie in the name
+// table; the user is told once how many, and why.
+void ReportLeftOut(HWND dialog, int32_t left_out) {
+  if (left_out > 0) ShowWarningText(dialog, FormatText(IDS_OFFICERS_LEFT_OUT, left_out));
+}
+
+// A numeric command: the entry's value, checked, goes to `write` with the selected officers;
+// `write` answers how many of them it left out.
 template <typename Write>
 void SetNumber(HWND dialog, int control, const NumberField& field, UINT warning, Write write);
 
 // The plain numeric commands: one value into one field of every selected officer.
 void SetNumber(HWND dialog, int control, const NumberField& field, UINT warning,
-               void (*write)(std::span<uint8_t>, std::span<const OfficerId>, int32_t)) {
+               int32_t (*write)(std::span<uint8_t>, std::span<const OfficerId>, int32_t)) {
   SetNumber<>(dialog, control, field, warning,
-              [write](std::span<const OfficerId> ids, int32_t value) { write(SaveBytes(), ids, value); });
+              [write](std::span<const OfficerId> ids, int32_t value) { return write(SaveBytes(), ids, value); });
 }
 
 template <typename Write>
@@ -102,8 +110,9 @@ void SetNumber(HWND dialog, int control, const NumberField& field, UINT warning,
     return;
   }
   OfficerSelection selection;
-  write(ReadSelection(dialog, selection), value);
+  const int32_t left_out = write(ReadSelection(dialog, selection), value);
   MarkChanged();
+  ReportLeftOut(dialog, left_out);
 }
 
 // A command of two choice lists, which always hold a choice: nothing to check.
@@ -111,8 +120,9 @@ template <typename Write>
 void SetChoices(HWND dialog, Write write) {
   if (!FileOpen()) return;
   OfficerSelection selection;
-  write(ReadSelection(dialog, selection));
+  const int32_t left_out = write(ReadSelection(dialog, selection));
   MarkChanged();
+  ReportLeftOut(dialog, left_out);
 }
 
 }  // namespace
@@ -131,14 +141,18 @@ void SetReading(HWND dialog) {
 }
 
 void SetFaceNumber(HWND dialog) {
-  SetNumber(dialog, IDC_FACE_NUMBER, FACE_NUMBER_INPUT, IDS_FACE_NUMBER_RANGE, WriteFaceNumber);
+  SetNumber(dialog, IDC_FACE_NUMBER, FACE_NUMBER_INPUT, IDS_FACE_NUMBER_RANGE,
+            [](std::span<const OfficerId> ids, int32_t face) { WriteFaceNumber(SaveBytes(), ids, face); return 0; });
 }
 
 // With "禁老化" checked an officer is changed only when the new year makes them younger.
 void SetBirthYear(HWND dialog) {
   bool no_aging = IsDlgButtonChecked(dialog, IDC_NO_AGING) != 0;
   SetNumber(dialog, IDC_BIRTH_YEAR, BIRTH_YEAR_INPUT, IDS_BIRTH_YEAR_RANGE,
-            [no_aging](std::span<const OfficerId> ids, int32_t year) { WriteBirthYear(SaveBytes(), ids, year, no_aging); });
+            [no_aging](std::span<const OfficerId> ids, int32_t year) {
+              WriteBirthYear(SaveBytes(), ids, year, no_aging);
+              return 0;
+            });
 }
 
 void SetLifeSpan(HWND dialog) {
@@ -152,17 +166,20 @@ void SetLoyalty(HWND dialog) {
 void SetAbility(HWND dialog) {
   int ability = ChoiceOf(dialog, IDC_ABILITY);
   SetNumber(dialog, IDC_ABILITY_VALUE, ABILITY_INPUT, IDS_PERCENT_RANGE,
-            [ability](std::span<const OfficerId> ids, int32_t value) { WriteAbility(SaveBytes(), ids, ability, value); });
+            [ability](std::span<const OfficerId> ids, int32_t value) {
+              WriteAbility(SaveBytes(), ids, ability, value);
+              return 0;
+            });
 }
 
 void SetSkill(HWND dialog) {
   int skill = ChoiceOf(dialog, IDC_SKILL);
   bool has = ChoiceOf(dialog, IDC_SKILL_STATE) == 1;
-  SetChoices(dialog, [skill, has](std::span<const OfficerId> ids) { WriteSkill(SaveBytes(), ids, skill, has); });
+  SetChoices(dialog, [skill, has](std::span<const OfficerId> ids) { return WriteSkill(SaveBytes(), ids, skill, has); });
 }
 
 void SetTacticRank(HWND dialog) {
   int tactic = ChoiceOf(dialog, IDC_TACTIC);
   int rank = ChoiceOf(dialog, IDC_TACTIC_RANK);
-  SetChoices(dialog, [tactic, rank](std::span<const OfficerId> ids) { WriteTacticRank(SaveBytes(), ids, tactic, rank); });
+  SetChoices(dialog, [tactic, rank](std::span<const OfficerId> ids) { return WriteTacticRank(SaveBytes(), ids, tactic, rank); });
 }

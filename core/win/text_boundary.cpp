@@ -52,3 +52,10 @@ std::string Utf8FromWide(std::wstring_view text) {
   if (length > 0) WideCharToMultiByte(CP_UTF8, 0, text.data(), size, bytes.data(), length, nullptr, nullptr);
   return bytes;
 }
+
+std::wstring FormatText(UINT id, int number) {
+  std::wstring text = LoadText(id);
+  const size_t at = text.find(L"%d");
+  if (at != std::wstring::npos) text.replace(at, 2, std::to_wstring(number));
+  return text;
+}

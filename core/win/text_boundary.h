@@ -21,6 +21,8 @@ bool Cp932FromWide(std::wstring_view text, std::string& bytes);
 
 // A text of the program's string table.
 std::wstring LoadText(UINT id);
+// A text of the string table with its "%d" replaced by `number`.
+std::wstring FormatText(UINT id, int number);
 
 // UTF-8, for texts that are not the data files' (an ini file saved as UTF-8, exported tables).
 std::wstring WideFromUtf8(std::string_view bytes);

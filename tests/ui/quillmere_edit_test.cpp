@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "officer_edits.h"
 #include "quillmere_fixture.h"
 
 namespace {
@@ -261,6 +262,44 @@ TEST_F(QuillmereTest, TextsAndFileNamesDoNotDependOnTheSystemCodePage) {
   }
   EXPECT_EQ(g_officer_editor.save.dirty, 0);
   EXPECT_TRUE(std::equal(before.begin(), before.end(), g_officer_editor.save.data));
+}
+
+}  // namespace
+
+namespace {
+
+// Officers from 899 on, listed when the run of records in use is long, have their attribute fields
+// inside the name table: an attribute command leaves them out, says once how many, and writes no
+// byte of the name table; a name command still writes their names.
+TEST_F(QuillmereTest, AttributeCommandsLeaveTheNameTableAlone) {
+  const std::vector<uint8_t> long_run = MakeLongRunSave();
+  const std::string path = files_.Path("LONGRUN.sav");
+  WriteFileBytes(path, long_run);
+  Open(path);
+  answers_.TakeSeen();
+  Command(dialog_, IDC_SELECT_ALL);
+  const OfficerRoster& roster = g_officer_editor.roster;
+  const int32_t left_out = CountOfficersLeftOutOfAttributeEdits({roster.ids.data(), static_cast<size_t>(roster.count)});
+  ASSERT_GT(left_out, 0);
+  const std::string message = "選択した武将のうち " + std::to_string(left_out) +
+                              " 人は、番号が 899 以上のため変更しませんでした。この項目の位置が武将名のデータと重なるためです。";
+  for (int command : {IDC_SET_LOYALTY, IDC_SET_LIFE_SPAN, IDC_SET_SKILL, IDC_SET_TACTIC_RANK}) {
+    SCOPED_TRACE(command);
+    SetText(IDC_LOYALTY, "50");
+    SetText(IDC_LIFE_SPAN, "3");
+    answers_.PressButton(IDOK);
+    Command(dialog_, command);
+    auto seen = answers_.TakeSeen();
+    ASSERT_EQ(seen.size(), 1u);
+    ExpectBox(seen[0], message.c_str(), "警告", MB_ICONWARNING);
+  }
+  EXPECT_TRUE(std::equal(long_run.begin() + NAME_TABLE_OFFSET, long_run.end(), g_officer_editor.save.data + NAME_TABLE_OFFSET));
+  SetText(IDC_FAMILY_NAME, Sjis("青"));
+  Command(dialog_, IDC_SET_FAMILY_NAME);
+  const OfficerId last = roster.ids[static_cast<size_t>(roster.count - 1)];
+  EXPECT_GE(last, 899);
+  EXPECT_EQ(g_officer_editor.save.data[NameFieldOffset(last, FAMILY_NAME_FIELD)], static_cast<uint8_t>(Sjis("青")[0]));
+  EXPECT_TRUE(answers_.TakeSeen().empty());
 }
 
 }  // namespace

@@ -227,8 +227,9 @@ TEST_F(VarnholtItemTest, NamesAreStoredAsWholeCharactersOfAtMostTwelveBytes) {
   ExpectFileBytes(scenario_path_, scenario_, changes);
 }
 
-// Type, image and skill buttons with no current entry store 255; the owner button with no current
-// entry has no owner to store and leaves the save image clean.
+// A combo box with no current entry (its item's byte lies outside the list) names no value: the
+// type, image, skill and owner buttons write nothing and mark nothing changed, and "全て更新" after
+// typing only a new name changes the name alone.
 TEST_F(VarnholtItemTest, ChoicesWithoutAnEntry) {
   OpenSampleSave();
   Click(SAMPLE_OUT_OF_LIST_ITEM);
@@ -239,12 +240,17 @@ TEST_F(VarnholtItemTest, ChoicesWithoutAnEntry) {
   Choose(IDC_ITEM_SKILL, -1);
   ASSERT_EQ(Choice(IDC_ITEM_OWNER), -1);
   for (int id : {IDC_UPDATE_TYPE, IDC_UPDATE_IMAGE, IDC_UPDATE_SKILL, IDC_UPDATE_OWNER}) Command(dialog_, id);
+  EXPECT_EQ(Scenario().dirty, 0);
   EXPECT_EQ(Save().dirty, 0);
+
+  Click(SAMPLE_OUT_OF_LIST_ITEM);
+  ASSERT_EQ(Choice(IDC_ITEM_TYPE), -1);
+  Type(IDC_ITEM_NAME, Sjis("新名"));
+  Command(dialog_, IDC_UPDATE_ALL);
+  EXPECT_EQ(Scenario().dirty, 1);
   StoreBoth();
   std::map<int32_t, uint8_t> changes;
-  for (int item : {SAMPLE_STRAY_OWNER_ITEM, SAMPLE_OUT_OF_LIST_ITEM}) {
-    for (int32_t field : {ITEM_TYPE_FIELD, ITEM_IMAGE_FIELD, ITEM_SKILL_FIELD}) changes[ItemFieldOffset(item, field)] = 255;
-  }
+  PutName(changes, SAMPLE_OUT_OF_LIST_ITEM, Sjis("新名"));
   ExpectFileBytes(scenario_path_, scenario_, changes);
   ExpectFileBytes(save_path_, save_, {});
 }
