@@ -42,14 +42,24 @@ void SelectAllListRows(HWND list, int32_t row_count) {
   SendMessageW(list, LB_SELITEMRANGE, TRUE, MAKELPARAM(0, row_count - 1));
 }
 
+// The rows that were not selected are selected in runs after every row is cleared (clearing moves
+// neither caret nor anchor), which ends as flipping each row in turn with LB_SETSEL does.
 void InvertListSelection(HWND list, int32_t row_count) {
-  const LRESULT top = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
-  SetRedraw(list, false);
-  for (int32_t row = 0; row < row_count; ++row) {
-    const bool selected = SendMessageW(list, LB_GETSEL, row, 0) != 0;
-    SendMessageW(list, LB_SETSEL, selected ? FALSE : TRUE, row);
+  ListSelection selection;
+  CaptureListSelection(list, selection);
+  std::array<bool, LIST_CAPACITY> was_selected{};
+  for (int32_t i = 0; i < selection.count; ++i) {
+    const int32_t row = selection.rows[static_cast<size_t>(i)];
+    if (row >= 0 && row < LIST_CAPACITY) was_selected[static_cast<size_t>(row)] = true;
   }
-  SendMessageW(list, LB_SETTOPINDEX, top, 0);
+  std::array<int32_t, LIST_CAPACITY> flipped;
+  size_t count = 0;
+  for (int32_t row = 0; row < std::min(row_count, LIST_CAPACITY); ++row) {
+    if (!was_selected[static_cast<size_t>(row)]) flipped[count++] = row;
+  }
+  SetRedraw(list, false);
+  SendMessageW(list, LB_SETSEL, FALSE, -1);
+  SelectListRows(list, std::span(flipped.data(), count), selection.top_row);
   SetRedraw(list, true);
 }
 

@@ -31,8 +31,8 @@ void SelectListRows(HWND list, std::span<const int32_t> rows, int32_t top_row);
 
 // Every row of the first `row_count` selected.
 void SelectAllListRows(HWND list, int32_t row_count);
-// Each of the first `row_count` rows flipped, row by row; the top row stays. A row whose state
-// cannot be read counts as selected.
+// Each of the first `row_count` rows flipped, ending as flipping them row by row with LB_SETSEL
+// does (selection, caret, anchor); the top row stays.
 void InvertListSelection(HWND list, int32_t row_count);
 
 // Inserts `text` (bytes of a data file, up to its end) as row `row`, with LB_INSERTSTRING or

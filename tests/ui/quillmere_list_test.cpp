@@ -188,3 +188,50 @@ TEST_F(QuillmereTest, OtherKeysAndKeysWithoutAFileReachTheListItself) {
 }
 
 }  // namespace
+
+namespace {
+
+// Invert ends exactly as flipping each row in turn with LB_SETSEL does: the same selection, caret,
+// anchor and top row, over random selections and the empty and full ones.
+TEST_F(QuillmereTest, InvertEndsAsFlippingEachRowDoes) {
+  OpenSample();
+  answers_.TakeSeen();
+  const int n = ListCount();
+  struct State {
+    std::vector<int> selected;
+    LRESULT caret, anchor, top;
+    bool operator==(const State&) const = default;
+  };
+  auto state = [&] {
+    return State{SelectedRows(), SendMessageW(List(), LB_GETCARETINDEX, 0, 0), SendMessageW(List(), LB_GETANCHORINDEX, 0, 0),
+                 SendMessageW(List(), LB_GETTOPINDEX, 0, 0)};
+  };
+  uint32_t seed = 12345;
+  auto next = [&] { return (seed = seed * 1664525u + 1013904223u) >> 8; };
+  for (int trial = 0; trial < 10; ++trial) {
+    SCOPED_TRACE(trial);
+    std::vector<int> rows;
+    const uint32_t density = trial == 0 ? 0 : trial == 1 ? 100 : next() % 100;
+    for (int row = 0; row < n; ++row) {
+      if (next() % 100 < density) rows.push_back(row);
+    }
+    const int top = static_cast<int>(next() % static_cast<uint32_t>(n));
+    auto set_up = [&] {
+      SendMessageW(List(), WM_SETREDRAW, FALSE, 0);  // painting every row would only cost time
+      SendMessageW(List(), LB_SETSEL, FALSE, -1);
+      SendMessageW(List(), LB_SETCARETINDEX, 0, 0);
+      SelectRows(rows);
+      SetTopRow(top);
+    };
+    set_up();
+    Command(dialog_, IDC_INVERT_SELECTION);
+    const State inverted = state();
+    set_up();
+    for (int row = 0; row < n; ++row) SendMessageW(List(), LB_SETSEL, SendMessageW(List(), LB_GETSEL, row, 0) ? FALSE : TRUE, row);
+    SetTopRow(top);
+    EXPECT_TRUE(inverted == state());
+    EXPECT_EQ(inverted.selected.size(), static_cast<size_t>(n) - rows.size());
+  }
+}
+
+}  // namespace
