@@ -16,6 +16,8 @@ class HeapMemory final : public KeyMemory {
   void Release(void* block) override { std::free(block); }
 };
 
+HeapMemory g_heap_memory;
+
 // The reading of `id` up to and including its NUL; the key's last byte stays 0 whatever the
 // field holds there, so no key is longer than 10 bytes of text.
 void CopyReadingKey(std::span<const uint8_t> save, OfficerId id, uint8_t* key) {
@@ -37,10 +39,7 @@ void ReverseOrder(DisplayOrder& order, int32_t n) {
   std::reverse(order.begin(), order.begin() + ClampRows(n));
 }
 
-KeyMemory& HeapKeyMemory() {
-  static HeapMemory heap;
-  return heap;
-}
+KeyMemory& HeapKeyMemory() { return g_heap_memory; }
 
 bool SortByReading(std::span<const uint8_t> save, DisplayOrder& order, int32_t n, KeyMemory& memory) {
   n = ClampRows(n);
