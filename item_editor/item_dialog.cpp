@@ -79,8 +79,8 @@ bool LocateScenarioFile(HWND dialog) {
 void ResetImages() {
   DataFileImage& scenario = g_item_editor.images[SCENARIO_SLOT];
   DataFileImage& save = g_item_editor.images[SAVE_SLOT];
-  scenario = {{}, SCENARIO_FILE_LENGTH, g_scenario_bytes, 0};
-  save = {{}, SAVE_FILE_LENGTH, g_save_bytes, 0};
+  scenario = {{}, SCENARIO_FILE_LENGTH, g_scenario_bytes, 0, {}};
+  save = {{}, SAVE_FILE_LENGTH, g_save_bytes, 0, {}};
 }
 
 // The most characters the edits take (the handlers cut what they read to whole bytes).
@@ -148,7 +148,7 @@ BOOL RunItemCommand(HWND dialog, int id, int code) {
 }  // namespace
 
 ItemEditorState g_item_editor = {
-    {{{}, SCENARIO_FILE_LENGTH, g_scenario_bytes, 0}, {{}, SAVE_FILE_LENGTH, g_save_bytes, 0}},
+    {{{}, SCENARIO_FILE_LENGTH, g_scenario_bytes, 0, {}}, {{}, SAVE_FILE_LENGTH, g_save_bytes, 0, {}}},
     0, {}, {}, {nullptr, JumpOwnerList}};
 
 HWND CreateItemDialog(HINSTANCE instance, ItemEditorStart* start) {

@@ -76,7 +76,7 @@ BOOL RunOfficerCommand(HWND dialog, int id) {
 
 }  // namespace
 
-OfficerEditorState g_officer_editor = {{{}, SAVE_FILE_LENGTH, g_save_bytes, 0}, {}, {}, {nullptr, JumpOfficerList}};
+OfficerEditorState g_officer_editor = {{{}, SAVE_FILE_LENGTH, g_save_bytes, 0, {}}, {}, {}, {nullptr, JumpOfficerList}};
 
 HWND CreateOfficerDialog(HINSTANCE instance) {
   return CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_DIALOG1), nullptr, OfficerDialogProc, 0);
