@@ -1,14 +1,20 @@
 // Conversions between code page 932 and UTF-16, and the programs' string tables.
 #include "text_boundary.h"
 
-std::wstring WideFromCp932(std::string_view bytes) {
+namespace {
+
+std::wstring Widen(UINT code_page, std::string_view bytes) {
   if (bytes.empty()) return {};
   const int size = static_cast<int>(bytes.size());
-  const int length = MultiByteToWideChar(DATA_CODE_PAGE, 0, bytes.data(), size, nullptr, 0);
+  const int length = MultiByteToWideChar(code_page, 0, bytes.data(), size, nullptr, 0);
   std::wstring text(static_cast<size_t>(length > 0 ? length : 0), L'\0');
-  if (length > 0) MultiByteToWideChar(DATA_CODE_PAGE, 0, bytes.data(), size, text.data(), length);
+  if (length > 0) MultiByteToWideChar(code_page, 0, bytes.data(), size, text.data(), length);
   return text;
 }
+
+}  // namespace
+
+std::wstring WideFromCp932(std::string_view bytes) { return Widen(DATA_CODE_PAGE, bytes); }
 
 bool Cp932FromWide(std::wstring_view text, std::string& bytes) {
   bytes.clear();
@@ -35,14 +41,7 @@ std::wstring LoadText(UINT id) {
   return length > 0 ? std::wstring(text, static_cast<size_t>(length)) : std::wstring();
 }
 
-std::wstring WideFromUtf8(std::string_view bytes) {
-  if (bytes.empty()) return {};
-  const int size = static_cast<int>(bytes.size());
-  const int length = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, nullptr, 0);
-  std::wstring text(static_cast<size_t>(length > 0 ? length : 0), L'\0');
-  if (length > 0) MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, text.data(), length);
-  return text;
-}
+std::wstring WideFromUtf8(std::string_view bytes) { return Widen(CP_UTF8, bytes); }
 
 std::string Utf8FromWide(std::wstring_view text) {
   if (text.empty()) return {};

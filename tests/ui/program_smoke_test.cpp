@@ -56,12 +56,7 @@ TEST(ProgramSmoke, QuillmereOpensEditsAsksOnCloseAndExitsWithZero) {
     ASSERT_NE(box, nullptr);
     PostMessageW(box, WM_COMMAND, IDYES, 0);
   });
-  ASSERT_EQ(WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0);
-  DWORD status = 99;
-  GetExitCodeProcess(process.hProcess, &status);
-  EXPECT_EQ(status, 0u);
-  CloseHandle(process.hProcess);
-  CloseHandle(process.hThread);
+  ASSERT_EQ(WaitForExit(process), 0u);
 
   std::vector<uint8_t> expected = sample;
   std::string name = Sjis("青嵐");
@@ -91,12 +86,7 @@ TEST(ProgramSmoke, QuillmereOpensTheFileNamedOnItsCommandLine) {
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(SendMessageW(GetDlgItem(dialog, IDC_OFFICER_LIST), LB_GETCOUNT, 0, 0), ALWAYS_LISTED_IDS + 4 + 40);
   PostMessageW(dialog, WM_CLOSE, 0, 0);
-  EXPECT_EQ(WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0);
-  DWORD status = 259;
-  GetExitCodeProcess(process.hProcess, &status);
-  EXPECT_EQ(status, 0u);
-  CloseHandle(process.hProcess);
-  CloseHandle(process.hThread);
+  EXPECT_EQ(WaitForExit(process), 0u);
 }
 
 }  // namespace

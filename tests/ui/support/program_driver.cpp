@@ -71,6 +71,14 @@ bool StartProgram(const std::string& exe, const std::string& folder, PROCESS_INF
                         WideOfUtf8(folder).c_str(), &startup, &process) != 0;
 }
 
+DWORD WaitForExit(PROCESS_INFORMATION& process, DWORD milliseconds) {
+  DWORD status = STILL_ACTIVE;
+  if (WaitForSingleObject(process.hProcess, milliseconds) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &status);
+  CloseHandle(process.hProcess);
+  CloseHandle(process.hThread);
+  return status;
+}
+
 HWND FindBox(DWORD process_id, HWND except) { return Search({process_id, except, nullptr, nullptr}, 1, 0); }
 
 HWND WaitForBox(DWORD process_id, HWND except, int tries) {

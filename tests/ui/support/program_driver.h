@@ -16,6 +16,9 @@ std::string ProgramPath(const char* exe);
 bool StartProgram(const std::string& exe, const std::string& folder, PROCESS_INFORMATION& process,
                   const std::string& argument = "");
 
+// Waits up to `milliseconds` for the program to end and closes its handles; its exit status, or
+// STILL_ACTIVE (259) when it did not end.
+DWORD WaitForExit(PROCESS_INFORMATION& process, DWORD milliseconds = 20000);
 // A visible top-level "#32770" window of the process other than `except`, or nullptr.
 HWND FindBox(DWORD process_id, HWND except);
 // FindBox, looking `tries` times 50 ms apart.
