@@ -80,11 +80,20 @@ add_dependencies(program_smoke_tests Quillmere)
 add_test(NAME program_smoke_tests COMMAND program_smoke_tests)
 
 # --- Benchmarks under Wine ---------------------------------------------------------------------
-# A timed console program (not a test): the officer list's refill against a bare list box.
-add_executable(bench_officer_list_win ${CMAKE_SOURCE_DIR}/tools/bench_officer_list_win.cpp
-                                      ${CMAKE_SOURCE_DIR}/officer_editor/quillmere.rc)
-target_link_libraries(bench_officer_list_win PRIVATE Quillmere_app sample_data)
-target_compile_options(bench_officer_list_win PRIVATE -Wall -Wextra)
+# Timed console programs (not tests): every command of a program beside its bare-toolkit baseline.
+add_library(bench_win STATIC ${CMAKE_SOURCE_DIR}/tools/bench_win.cpp)
+target_include_directories(bench_win PUBLIC ${CMAKE_SOURCE_DIR}/tools)
+target_link_libraries(bench_win PUBLIC ui_support sample_data)
+foreach(program IN ITEMS Quillmere:quillmere:officer_editor Varnholt:varnholt:item_editor)
+  string(REPLACE ":" ";" parts ${program})
+  list(GET parts 0 app)
+  list(GET parts 1 name)
+  list(GET parts 2 dir)
+  add_executable(bench_${name}_win ${CMAKE_SOURCE_DIR}/tools/bench_${name}_win.cpp ${CMAKE_SOURCE_DIR}/${dir}/${name}.rc)
+  target_link_libraries(bench_${name}_win PRIVATE ${app}_app bench_win)
+  target_compile_options(bench_${name}_win PRIVATE -Wall -Wextra)
+  editor_release_resources(bench_${name}_win ${app} ${CMAKE_SOURCE_DIR}/${dir}/${name}_release.rc)
+endforeach()
 
 # The resource scripts include the shared layer's string table, which the resource compiler's
 # dependency scan does not see.

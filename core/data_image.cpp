@@ -20,18 +20,19 @@ namespace {
 // The most of a file kept for its backup: far more than any data file of the game.
 constexpr size_t OPENED_BYTES_LIMIT = size_t{64} << 20;
 
-// FNV-1a over the bytes: enough to tell whether a file changed, not a defence against an attacker.
-uint64_t Digest(const uint8_t* bytes, size_t count) {
-  uint64_t digest = 14695981039346656037ull;
-  for (size_t i = 0; i < count; ++i) digest = (digest ^ bytes[i]) * 1099511628211ull;
-  return digest;
-}
-
-// Reads a whole file, up to `limit` bytes; false when it cannot be opened.
+// Reads a whole file, up to `limit` bytes, into `bytes`; false when it cannot be opened. The file
+// comes in one read of its present size, into the buffer `bytes` already has when that is large
+// enough: under Wine a fresh buffer of this size costs more than reading the file.
 bool ReadWholeFile(FileSystem& fs, const PathChar* path, size_t limit, std::vector<uint8_t>& bytes) {
   std::FILE* file = fs.OpenForReading(path);
   if (file == nullptr) return false;
-  bytes.clear();
+  std::setvbuf(file, nullptr, _IONBF, 0);
+  size_t expected = 0;
+  if (std::fseek(file, 0, SEEK_END) == 0) expected = std::min(static_cast<size_t>(std::max(std::ftell(file), 0L)), limit);
+  std::rewind(file);
+  bytes.resize(expected);
+  bytes.resize(std::fread(bytes.data(), 1, expected, file));
+  // A file that grew since is read on to its end.
   uint8_t chunk[65536];
   size_t got;
   while (bytes.size() < limit && (got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
@@ -41,22 +42,41 @@ bool ReadWholeFile(FileSystem& fs, const PathChar* path, size_t limit, std::vect
   return true;
 }
 
+// True when the file at `path` holds exactly `bytes`; read in pieces, so that no buffer of the
+// file's size is needed.
+bool FileHolds(FileSystem& fs, const PathChar* path, const std::vector<uint8_t>& bytes) {
+  std::FILE* file = fs.OpenForReading(path);
+  if (file == nullptr) return false;
+  std::setvbuf(file, nullptr, _IONBF, 0);
+  uint8_t chunk[65536];
+  size_t at = 0, got;
+  bool same = true;
+  while (same && (got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+    same = got <= bytes.size() - at && std::memcmp(chunk, bytes.data() + at, got) == 0;
+    at += got;
+  }
+  std::fclose(file);
+  return same && at == bytes.size();
+}
+
 }  // namespace
 
 LoadResult ReadImageFile(DataFileImage& image, FileSystem& fs) {
-  std::vector<uint8_t> bytes;
   // One byte past the limit tells a file too large to keep whole.
-  if (!ReadWholeFile(fs, image.path, OPENED_BYTES_LIMIT + 1, bytes)) return LoadResult::CannotOpen;
+  std::vector<uint8_t> bytes = std::move(image.disk.bytes);
+  if (!ReadWholeFile(fs, image.path, OPENED_BYTES_LIMIT + 1, bytes)) {
+    image.disk.bytes = std::move(bytes);
+    return LoadResult::CannotOpen;
+  }
   // The image counts as the file's from here on, whatever the read yields.
   image.dirty = 0;
   const size_t stored = std::min(bytes.size(), static_cast<size_t>(image.length));
   std::copy(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(stored), image.data);
   DiskState& disk = image.disk;
   disk.stamp = fs.Stat(image.path);
-  disk.digest = Digest(bytes.data(), bytes.size());
   // A file too large to keep whole gets no backup.
   disk.backed_up = bytes.size() > OPENED_BYTES_LIMIT;
-  disk.opened_bytes = disk.backed_up ? std::vector<uint8_t>() : std::move(bytes);
+  disk.bytes = disk.backed_up ? std::vector<uint8_t>() : std::move(bytes);
   return stored == static_cast<size_t>(image.length) ? LoadResult::Loaded : LoadResult::TooShort;
 }
 
@@ -152,9 +172,10 @@ bool FileChangedOnDisk(const DataFileImage& image, FileSystem& fs) {
   if (!now.exists || now.directory || now.size != disk.stamp.size || now.write_time != disk.stamp.write_time) {
     return true;
   }
-  std::vector<uint8_t> bytes;
-  if (!ReadWholeFile(fs, image.path, OPENED_BYTES_LIMIT + 1, bytes)) return true;
-  return Digest(bytes.data(), bytes.size()) != disk.digest;
+  // Same size and last write, but a last write kept by a copy, or one within the same tick of a
+  // coarse clock, can still hide new contents. A file too large to keep is judged by its stamp.
+  if (disk.bytes.size() != now.size) return false;
+  return !FileHolds(fs, image.path, disk.bytes);
 }
 
 StoreResult WriteImageFile(DataFileImage& image, StoreKind kind, FileSystem& fs) {
@@ -172,13 +193,13 @@ StoreResult WriteImageFile(DataFileImage& image, StoreKind kind, FileSystem& fs)
   if (kind == StoreKind::Overwrite && !disk.backed_up && target.exists && disk.stamp.exists) {
     PathChar backup[PATH_CAPACITY];
     backup_failed = !BackupPathFor(image.path, backup) ||
-                    !WriteWholeFile(fs, backup, disk.opened_bytes.data(), disk.opened_bytes.size());
+                    !WriteWholeFile(fs, backup, disk.bytes.data(), disk.bytes.size());
     disk.backed_up = true;
   }
   const size_t count = static_cast<size_t>(image.length);
   if (!WriteWholeFile(fs, image.path, image.data, count)) return StoreResult::WriteFailed;
   image.dirty = 0;
   disk.stamp = fs.Stat(image.path);
-  disk.digest = Digest(image.data, count);
+  disk.bytes.assign(image.data, image.data + count);
   return backup_failed ? StoreResult::StoredWithoutBackup : StoreResult::Stored;
 }

@@ -14,10 +14,9 @@ constexpr int PATH_CAPACITY = 260;                // 259 characters and the NUL
 // What the file on disk held when it was opened or last stored: a store over it first checks that
 // nobody else has written it since, and the first store after opening keeps a backup of it.
 struct DiskState {
-  FileStamp stamp;                   // its size and last write
-  uint64_t digest = 0;               // a digest of its bytes
-  std::vector<uint8_t> opened_bytes; // the whole file as it was opened
-  bool backed_up = false;            // the backup of this opening is written (or was tried)
+  FileStamp stamp;             // its size and last write
+  std::vector<uint8_t> bytes;  // its whole contents; none for a file too large to keep
+  bool backed_up = false;      // the backup of this opening is written (or was tried)
 };
 
 struct DataFileImage {

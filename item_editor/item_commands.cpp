@@ -44,11 +44,6 @@ int32_t CurrentChoice(HWND dialog, int combo) {
   return static_cast<int32_t>(SendDlgItemMessageW(dialog, combo, CB_GETCURSEL, 0, 0));
 }
 
-void DeleteAndInsertItemRow(HWND list, int32_t item) {
-  SendMessageW(list, LB_DELETESTRING, item, 0);
-  InsertItemRow(list, item);
-}
-
 // A change of item names: `write` gets the selected rows and changes the scenario image; then the
 // rows of the selected items (every row with `all_rows`) are rewritten, keeping the selection, the
 // caret and the top row, and the image is marked changed.
@@ -58,10 +53,11 @@ void RewriteItems(HWND dialog, bool all_rows, Write write) {
   const ListSelection selection = CaptureItemSelection(list);
   SetRedraw(list, false);
   write(Rows(selection));
+  auto insert = [list](int32_t item) { InsertItemRow(list, item); };
   if (all_rows) {
-    for (int32_t item = 0; item < ITEM_COUNT; ++item) DeleteAndInsertItemRow(list, item);
+    RefillListRows(list, ITEM_COUNT, insert);
   } else {
-    for (int32_t row : Rows(selection)) DeleteAndInsertItemRow(list, row);
+    RewriteListRows(list, Rows(selection), ITEM_COUNT, insert);
   }
   RestoreItemSelection(list, selection);
   SetRedraw(list, true);
@@ -100,12 +96,6 @@ void UpdateChoice(HWND dialog, int combo, bool (*write)(std::span<uint8_t>, std:
   if (write(ImageBytes(SCENARIO_SLOT), Rows(selection), choice)) MarkDirty(SCENARIO_SLOT);
 }
 
-// Moves the caret to the current item and the top row back, after rows were (de)selected.
-void KeepCaretAndTopRow(HWND list, LRESULT top_row) {
-  SendMessageW(list, LB_SETCARETINDEX, g_item_editor.current_item, FALSE);
-  SendMessageW(list, LB_SETTOPINDEX, top_row, 0);
-}
-
 }  // namespace
 
 void InsertItemRow(HWND list, int32_t item) {
@@ -113,8 +103,7 @@ void InsertItemRow(HWND list, int32_t item) {
 }
 
 void RestoreItemSelection(HWND list, const ListSelection& selection) {
-  SelectListRows(list, Rows(selection), selection.top_row);
-  KeepCaretAndTopRow(list, selection.top_row);
+  SelectListRows(list, Rows(selection), selection.top_row, g_item_editor.current_item);
 }
 
 void ShowCurrentItem(HWND dialog) {
@@ -148,16 +137,12 @@ void SelectAllItems(HWND dialog) {
   SetRedraw(list, false);
   const LRESULT top_row = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
   SendMessageW(list, LB_SELITEMRANGE, TRUE, MAKELPARAM(0, ITEM_COUNT - 1));
-  KeepCaretAndTopRow(list, top_row);
+  SendMessageW(list, LB_SETCARETINDEX, g_item_editor.current_item, FALSE);
+  SendMessageW(list, LB_SETTOPINDEX, top_row, 0);
   SetRedraw(list, true);
 }
 
-void InvertItemSelection(HWND dialog) {
-  HWND list = ItemList(dialog);
-  const LRESULT top_row = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
-  InvertListSelection(list, ITEM_COUNT);
-  KeepCaretAndTopRow(list, top_row);
-}
+void InvertItemSelection(HWND dialog) { InvertListSelection(ItemList(dialog), ITEM_COUNT, g_item_editor.current_item); }
 
 // The edit is read whole and cut to the whole characters that fit the field: under Wine its limit
 // counts characters, not bytes, and a short read can end in half a character.

@@ -72,11 +72,10 @@ void SetTextField(HWND dialog, int control, size_t limit, UINT warning, EditFunc
   if (rewrite_rows) SetRedraw(list, false);
   write(SaveBytes(), ids, text);
   if (rewrite_rows) {
-    for (int32_t i = 0; i < selection.count; ++i) {
-      const int32_t row = selection.list.rows[static_cast<size_t>(i)];
-      SendMessageW(list, LB_DELETESTRING, row, 0);
-      InsertOfficerRow(list, row, ids[static_cast<size_t>(i)]);
-    }
+    const DisplayOrder& order = g_officer_editor.order;
+    RewriteListRows(list, std::span(selection.list.rows.data(), static_cast<size_t>(selection.list.count)),
+                    g_officer_editor.roster.count,
+                    [&](int32_t row) { InsertOfficerRow(list, row, order[static_cast<size_t>(row)]); });
     RestoreOfficerSelection(list, selection);
     SetRedraw(list, true);
   }

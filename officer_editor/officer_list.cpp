@@ -57,8 +57,7 @@ void RefreshOfficerList(HWND dialog, SortMode mode) {
     case SORT_REVERSE: ReverseOrder(order, RowCount()); break;
   }
   SetRedraw(list, false);
-  SendMessageW(list, LB_RESETCONTENT, 0, 0);
-  for (int32_t row = 0; row < RowCount(); ++row) InsertOfficerRow(list, row, order[static_cast<size_t>(row)]);
+  RefillListRows(list, RowCount(), [&](int32_t row) { InsertOfficerRow(list, row, order[static_cast<size_t>(row)]); });
   RestoreOfficerSelection(list, selection);
   SetRedraw(list, true);
 }

@@ -17,16 +17,17 @@ void CaptureListSelection(HWND list, ListSelection& selection) {
   selection.count = got > 0 ? static_cast<int32_t>(got) : 0;
 }
 
-void SelectListRows(HWND list, std::span<const int32_t> rows, int32_t top_row) {
+void SelectListRows(HWND list, std::span<const int32_t> rows, int32_t top_row, int32_t caret_row) {
   std::array<bool, LIST_CAPACITY> selected{};
-  // A row the list does not have cannot be selected, and so would not take the caret either.
+  // A row the list does not have cannot be selected, and so would not take the anchor either.
   const LRESULT shown = SendMessageW(list, LB_GETCOUNT, 0, 0);
-  int32_t caret_row = -1;
+  int32_t anchor_row = -1;
   for (int32_t row : rows) {
     if (row < 0 || row >= LIST_CAPACITY) continue;
     selected[static_cast<size_t>(row)] = true;
-    if (row < shown) caret_row = row;
+    if (row < shown) anchor_row = row;
   }
+  SetRedraw(list, false);
   for (int32_t first = 0; first < LIST_CAPACITY; ++first) {
     if (!selected[static_cast<size_t>(first)]) continue;
     int32_t last = first;
@@ -34,8 +35,13 @@ void SelectListRows(HWND list, std::span<const int32_t> rows, int32_t top_row) {
     SendMessageW(list, LB_SELITEMRANGE, TRUE, MAKELPARAM(first, last));
     first = last;
   }
-  if (caret_row >= 0) SendMessageW(list, LB_SETSEL, TRUE, caret_row);
+  if (anchor_row >= 0) {
+    SendMessageW(list, LB_SETANCHORINDEX, anchor_row, 0);
+    if (caret_row == CARET_WHERE_SELECTED) caret_row = anchor_row;
+  }
+  if (caret_row != CARET_WHERE_SELECTED) SendMessageW(list, LB_SETCARETINDEX, caret_row, FALSE);
   SendMessageW(list, LB_SETTOPINDEX, top_row, 0);
+  SetRedraw(list, true);
 }
 
 void SelectAllListRows(HWND list, int32_t row_count) {
@@ -44,7 +50,7 @@ void SelectAllListRows(HWND list, int32_t row_count) {
 
 // The rows that were not selected are selected in runs after every row is cleared (clearing moves
 // neither caret nor anchor), which ends as flipping each row in turn with LB_SETSEL does.
-void InvertListSelection(HWND list, int32_t row_count) {
+void InvertListSelection(HWND list, int32_t row_count, int32_t caret_row) {
   ListSelection selection;
   CaptureListSelection(list, selection);
   std::array<bool, LIST_CAPACITY> was_selected{};
@@ -59,8 +65,7 @@ void InvertListSelection(HWND list, int32_t row_count) {
   }
   SetRedraw(list, false);
   SendMessageW(list, LB_SETSEL, FALSE, -1);
-  SelectListRows(list, std::span(flipped.data(), count), selection.top_row);
-  SetRedraw(list, true);
+  SelectListRows(list, std::span(flipped.data(), count), selection.top_row, caret_row);
 }
 
 void InsertTextRow(HWND control, UINT insert_message, int32_t row, std::string_view text) {

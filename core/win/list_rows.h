@@ -22,18 +22,48 @@ struct ListSelection {
 
 void CaptureListSelection(HWND list, ListSelection& selection);
 
-// Selects `rows` (clearing no other row) and scrolls back to `top_row`. The list ends as selecting
-// each row in turn with LB_SETSEL would leave it: that also puts the caret and the anchor on the
-// last row selected and scrolls it into view, even with drawing off, which under Wine costs a
-// scroll per row. So the rows are selected in runs (LB_SELITEMRANGE moves neither caret nor
-// anchor) and only the last row the list has gets LB_SETSEL; LB_SETTOPINDEX undoes the scrolling.
-void SelectListRows(HWND list, std::span<const int32_t> rows, int32_t top_row);
+// No caret row of its own: the caret ends where selecting the rows leaves it.
+constexpr int32_t CARET_WHERE_SELECTED = -1;
+
+// Selects `rows` (clearing no other row), puts the caret on `caret_row` when one is given and
+// scrolls back to `top_row`. The list ends as selecting each row in turn with LB_SETSEL, then
+// LB_SETCARETINDEX and LB_SETTOPINDEX, would leave it: LB_SETSEL also puts the caret and the anchor
+// on the last row selected and scrolls it into view, even with drawing off, which under Wine costs a
+// scroll per row. So the rows are selected in runs (LB_SELITEMRANGE moves neither caret nor anchor)
+// and the anchor and caret are put where the last row the list has would leave them. Drawing is off
+// throughout, so the list repaints once, when it is next painted.
+void SelectListRows(HWND list, std::span<const int32_t> rows, int32_t top_row,
+                    int32_t caret_row = CARET_WHERE_SELECTED);
 
 // Every row of the first `row_count` selected.
 void SelectAllListRows(HWND list, int32_t row_count);
 // Each of the first `row_count` rows flipped, ending as flipping them row by row with LB_SETSEL
-// does (selection, caret, anchor); the top row stays.
-void InvertListSelection(HWND list, int32_t row_count);
+// does (selection, caret, anchor), then the caret moved to `caret_row` when one is given; the top
+// row stays.
+void InvertListSelection(HWND list, int32_t row_count, int32_t caret_row = CARET_WHERE_SELECTED);
+
+// Every row of a list of `row_count` rows written again by `insert(row)`, which inserts the row's
+// text at its place. The selection, caret and top row are left to the caller to put back, as in
+// RewriteListRows.
+template <typename Insert>
+void RefillListRows(HWND list, int32_t row_count, Insert insert) {
+  SendMessageW(list, LB_RESETCONTENT, 0, 0);
+  for (int32_t row = 0; row < row_count; ++row) insert(row);
+}
+
+// Rows `rows` of a list of `row_count` rows written again by `insert(row)`. A row rewritten on its
+// own costs a delete and an insert; from half the list on, refilling every row costs less.
+template <typename Insert>
+void RewriteListRows(HWND list, std::span<const int32_t> rows, int32_t row_count, Insert insert) {
+  if (rows.size() * 2 >= static_cast<size_t>(row_count)) {
+    RefillListRows(list, row_count, insert);
+    return;
+  }
+  for (int32_t row : rows) {
+    SendMessageW(list, LB_DELETESTRING, row, 0);
+    insert(row);
+  }
+}
 
 // Inserts `text` (bytes of a data file, up to its end) as row `row`, with LB_INSERTSTRING or
 // CB_INSERTSTRING as `insert_message` says.

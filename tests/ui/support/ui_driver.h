@@ -30,6 +30,7 @@ class WindowAnswers {
   void PressButton(int id);                    // a message box: IDOK, IDYES, IDNO
   void ChooseFile(const std::string& path);    // a file dialog: type the path (UTF-8), press OK
   void CancelFileDialog();
+  void DropAnswers() { answers_.clear(); }  // answers not used are forgotten
 
   // Windows seen since the last call, oldest first; clears the record.
   std::vector<SeenWindow> TakeSeen();
