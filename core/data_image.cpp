@@ -27,8 +27,10 @@ uint64_t Digest(const uint8_t* bytes, size_t count) {
   return digest;
 }
 
-// Reads a whole file, up to `limit` bytes; false when it cannot be opened.
-bool ReadWholeFile(FileSystem& fs, const PathChar* path, size_t limit, std::vector<uint8_t>& bytes) {
+// Reads a whole file, up to `limit` bytes, into a vector of bytes or a string; false when it
+// cannot be opened.
+template <typename Bytes>
+bool ReadUpTo(FileSystem& fs, const PathChar* path, size_t limit, Bytes& bytes) {
   std::FILE* file = fs.OpenForReading(path);
   if (file == nullptr) return false;
   bytes.clear();
@@ -46,7 +48,7 @@ bool ReadWholeFile(FileSystem& fs, const PathChar* path, size_t limit, std::vect
 LoadResult ReadImageFile(DataFileImage& image, FileSystem& fs) {
   std::vector<uint8_t> bytes;
   // One byte past the limit tells a file too large to keep whole.
-  if (!ReadWholeFile(fs, image.path, OPENED_BYTES_LIMIT + 1, bytes)) return LoadResult::CannotOpen;
+  if (!ReadUpTo(fs, image.path, OPENED_BYTES_LIMIT + 1, bytes)) return LoadResult::CannotOpen;
   // The image counts as the file's from here on, whatever the read yields.
   image.dirty = 0;
   const size_t stored = std::min(bytes.size(), static_cast<size_t>(image.length));
@@ -153,7 +155,7 @@ bool FileChangedOnDisk(const DataFileImage& image, FileSystem& fs) {
     return true;
   }
   std::vector<uint8_t> bytes;
-  if (!ReadWholeFile(fs, image.path, OPENED_BYTES_LIMIT + 1, bytes)) return true;
+  if (!ReadUpTo(fs, image.path, OPENED_BYTES_LIMIT + 1, bytes)) return true;
   return Digest(bytes.data(), bytes.size()) != disk.digest;
 }
 
@@ -181,4 +183,17 @@ StoreResult WriteImageFile(DataFileImage& image, StoreKind kind, FileSystem& fs)
   disk.stamp = fs.Stat(image.path);
   disk.digest = Digest(image.data, count);
   return backup_failed ? StoreResult::StoredWithoutBackup : StoreResult::Stored;
+}
+
+StoreResult StoreWholeFile(const PathChar* path, std::span<const uint8_t> bytes, FileSystem& fs) {
+  const FileStamp target = fs.Stat(path);
+  if (target.directory) return StoreResult::NotAFile;
+  if (target.read_only) return StoreResult::ReadOnly;
+  return WriteWholeFile(fs, path, bytes.data(), bytes.size()) ? StoreResult::Stored : StoreResult::WriteFailed;
+}
+
+WholeReadResult ReadWholeFile(const PathChar* path, size_t limit, std::string& bytes, FileSystem& fs) {
+  // One byte past the limit tells a file that is too large.
+  if (!ReadUpTo(fs, path, limit + 1, bytes)) return WholeReadResult::CannotOpen;
+  return bytes.size() > limit ? WholeReadResult::TooLarge : WholeReadResult::Read;
 }
