@@ -20,10 +20,11 @@ namespace {
 // The most of a file kept for its backup: far more than any data file of the game.
 constexpr size_t OPENED_BYTES_LIMIT = size_t{64} << 20;
 
-// Reads a whole file, up to `limit` bytes, into `bytes`; false when it cannot be opened. The file
-// comes in one read of its present size, into the buffer `bytes` already has when that is large
-// enough: under Wine a fresh buffer of this size costs more than reading the file.
-bool ReadWholeFile(FileSystem& fs, const PathChar* path, size_t limit, std::vector<uint8_t>& bytes) {
+// Reads a whole file, up to `limit` bytes, into a vector of bytes or a string; false when it cannot
+// be opened. The file comes in one read of its present size, into the buffer `bytes` already has
+// when that is large enough: under Wine a fresh buffer of this size costs more than reading the file.
+template <typename Bytes>
+bool ReadUpTo(FileSystem& fs, const PathChar* path, size_t limit, Bytes& bytes) {
   std::FILE* file = fs.OpenForReading(path);
   if (file == nullptr) return false;
   std::setvbuf(file, nullptr, _IONBF, 0);
@@ -64,7 +65,7 @@ bool FileHolds(FileSystem& fs, const PathChar* path, const std::vector<uint8_t>&
 LoadResult ReadImageFile(DataFileImage& image, FileSystem& fs) {
   // One byte past the limit tells a file too large to keep whole.
   std::vector<uint8_t> bytes = std::move(image.disk.bytes);
-  if (!ReadWholeFile(fs, image.path, OPENED_BYTES_LIMIT + 1, bytes)) {
+  if (!ReadUpTo(fs, image.path, OPENED_BYTES_LIMIT + 1, bytes)) {
     image.disk.bytes = std::move(bytes);
     return LoadResult::CannotOpen;
   }
@@ -202,4 +203,17 @@ StoreResult WriteImageFile(DataFileImage& image, StoreKind kind, FileSystem& fs)
   disk.stamp = fs.Stat(image.path);
   disk.bytes.assign(image.data, image.data + count);
   return backup_failed ? StoreResult::StoredWithoutBackup : StoreResult::Stored;
+}
+
+StoreResult StoreWholeFile(const PathChar* path, std::span<const uint8_t> bytes, FileSystem& fs) {
+  const FileStamp target = fs.Stat(path);
+  if (target.directory) return StoreResult::NotAFile;
+  if (target.read_only) return StoreResult::ReadOnly;
+  return WriteWholeFile(fs, path, bytes.data(), bytes.size()) ? StoreResult::Stored : StoreResult::WriteFailed;
+}
+
+WholeReadResult ReadWholeFile(const PathChar* path, size_t limit, std::string& bytes, FileSystem& fs) {
+  // One byte past the limit tells a file that is too large.
+  if (!ReadUpTo(fs, path, limit + 1, bytes)) return WholeReadResult::CannotOpen;
+  return bytes.size() > limit ? WholeReadResult::TooLarge : WholeReadResult::Read;
 }

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
+#include <string>
 #include <vector>
 
 #include "file_system.h"
@@ -72,3 +74,20 @@ bool FileChangedOnDisk(const DataFileImage& image, FileSystem& fs = PlatformFile
 
 // The backup's path: the image's path and ".bak"; false when that does not fit.
 bool BackupPathFor(const PathChar* path, PathChar (&out)[PATH_CAPACITY]);
+
+// Files that are not data files (the CSV files of the tables), written and read whole.
+
+// Writes `bytes` to `path` as a store writes an image (a new temporary beside it, one rename), with
+// no backup and no check for changes on disk. Stored, or ReadOnly, NotAFile or WriteFailed with
+// the file on disk as it was.
+StoreResult StoreWholeFile(const PathChar* path, std::span<const uint8_t> bytes, FileSystem& fs = PlatformFileSystem());
+
+enum class WholeReadResult {
+  Read,        // `bytes` holds the whole file
+  CannotOpen,
+  TooLarge,    // the file holds more than the limit; `bytes` holds no meaningful content
+};
+
+// Reads the whole file at `path` into `bytes` when it holds at most `limit` bytes.
+WholeReadResult ReadWholeFile(const PathChar* path, size_t limit, std::string& bytes,
+                              FileSystem& fs = PlatformFileSystem());

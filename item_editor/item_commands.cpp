@@ -46,9 +46,9 @@ int32_t CurrentChoice(HWND dialog, int combo) {
 
 // A change of item names: `write` gets the selected rows and changes the scenario image; then the
 // rows of the selected items (every row with `all_rows`) are rewritten, keeping the selection, the
-// caret and the top row, and the image is marked changed.
+// caret and the top row.
 template <typename Write>
-void RewriteItems(HWND dialog, bool all_rows, Write write) {
+void RewriteRowsAfter(HWND dialog, bool all_rows, Write write) {
   HWND list = ItemList(dialog);
   const ListSelection selection = CaptureItemSelection(list);
   SetRedraw(list, false);
@@ -61,6 +61,12 @@ void RewriteItems(HWND dialog, bool all_rows, Write write) {
   }
   RestoreItemSelection(list, selection);
   SetRedraw(list, true);
+}
+
+// The same, for a command that changes the scenario image: it is marked changed.
+template <typename Write>
+void RewriteItems(HWND dialog, bool all_rows, Write write) {
+  RewriteRowsAfter(dialog, all_rows, write);
   MarkDirty(SCENARIO_SLOT);
 }
 
@@ -100,6 +106,10 @@ void UpdateChoice(HWND dialog, int combo, bool (*write)(std::span<uint8_t>, std:
 
 void InsertItemRow(HWND list, int32_t item) {
   InsertTextRow(list, LB_INSERTSTRING, item, ReadItemName(ImageBytes(SCENARIO_SLOT), item).text);
+}
+
+void RewriteItemRows(HWND dialog) {
+  RewriteRowsAfter(dialog, true, [](std::span<const int32_t>) {});
 }
 
 void RestoreItemSelection(HWND list, const ListSelection& selection) {

@@ -141,6 +141,8 @@ BOOL RunItemCommand(HWND dialog, int id, int code) {
     case ID_FILE_OVERWRITE_SAVE: OverwriteSaveFile(dialog); return TRUE;
     case ID_FILE_CLOSE_SAVE: CloseSaveFile(dialog); return TRUE;
     case ID_FILE_OVERWRITE_SCENARIO: OverwriteScenarioFile(dialog); return TRUE;
+    case ID_FILE_EXPORT_CSV: ExportItemsToCsv(dialog); return TRUE;
+    case ID_FILE_IMPORT_CSV: ImportItemsFromCsv(dialog); return TRUE;
     default: return FALSE;  // IDOK and IDCANCEL included: Enter and Esc do nothing
   }
 }

@@ -58,6 +58,10 @@ void OverwriteSaveFile(HWND dialog);
 void CloseSaveFile(HWND dialog);
 void OverwriteScenarioFile(HWND dialog);
 void CloseItemEditor(HWND dialog);
+// File menu, after the separator: the item table, with the owners while a save file is open, as a
+// CSV file.
+void ExportItemsToCsv(HWND dialog);
+void ImportItemsFromCsv(HWND dialog);
 // A save file dropped on the window or named on the command line opens as the File menu's does.
 void OpenDroppedSaveFile(HWND dialog, HDROP drop);
 void OpenCommandLineSaveFile(HWND dialog);
@@ -69,6 +73,9 @@ void RestoreItemSelection(HWND list, const ListSelection& selection);
 
 // Inserts the row of `item` at its place in the item list: its name as stored, up to the NUL.
 void InsertItemRow(HWND list, int32_t item);
+// Writes every row of the item list again from the scenario image, keeping the selection, the
+// caret and the top row.
+void RewriteItemRows(HWND dialog);
 
 // Views of the current item.
 void ShowCurrentItem(HWND dialog);

@@ -41,6 +41,9 @@
 #define ID_FILE_OVERWRITE_SAVE 40003
 #define ID_FILE_CLOSE_SAVE 40004
 #define ID_FILE_OVERWRITE_SCENARIO 40005
+// ファイル, after a separator: the item table (and the owners) as a CSV file.
+#define ID_FILE_EXPORT_CSV 40006
+#define ID_FILE_IMPORT_CSV 40007
 
 // Texts (string table): warnings, questions and the choice lists; an entry of a choice list is its
 // first id plus its index.

@@ -54,6 +54,8 @@ BOOL RunOfficerCommand(HWND dialog, int id) {
     case ID_FILE_SAVE_AS: SaveSaveFileAs(dialog); return TRUE;
     case ID_FILE_SAVE: OverwriteSaveFile(dialog); return TRUE;
     case ID_FILE_CLOSE: CloseSaveFile(dialog); return TRUE;
+    case ID_FILE_EXPORT_CSV: ExportOfficersToCsv(dialog); return TRUE;
+    case ID_FILE_IMPORT_CSV: ImportOfficersFromCsv(dialog); return TRUE;
     case ID_SORT_BY_ID: RefreshOfficerList(dialog, SORT_BY_ID); return TRUE;
     case ID_SORT_BY_READING: RefreshOfficerList(dialog, SORT_BY_READING); return TRUE;
     case ID_SORT_REVERSE: RefreshOfficerList(dialog, SORT_REVERSE); return TRUE;

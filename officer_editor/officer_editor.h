@@ -40,6 +40,9 @@ struct OfficerSelection {
 
 // The officer list (list box 1000): order, rows and selection.
 void RefreshOfficerList(HWND dialog, SortMode mode);
+// Writes every row again from the save image, in the same order, keeping the selected officers
+// and the top row (after names changed outside the update commands).
+void RewriteOfficerRows(HWND dialog);
 void CaptureOfficerSelection(HWND list, OfficerSelection& selection);
 void RestoreOfficerSelection(HWND list, const OfficerSelection& selection);
 void SelectAllOfficers(HWND dialog);
@@ -68,6 +71,9 @@ void SaveSaveFileAs(HWND dialog);
 void OverwriteSaveFile(HWND dialog);
 void CloseSaveFile(HWND dialog);
 void CloseOfficerEditor(HWND dialog);
+// File menu, after the separator: the officer table of the open save file as a CSV file.
+void ExportOfficersToCsv(HWND dialog);
+void ImportOfficersFromCsv(HWND dialog);
 // A save file dropped on the window or named on the command line opens as the File menu's does.
 void OpenDroppedSaveFile(HWND dialog, HDROP drop);
 void OpenCommandLineSaveFile(HWND dialog);

@@ -19,6 +19,15 @@ int32_t RowCount() { return g_officer_editor.roster.count; }
 
 HWND OfficerList(HWND dialog) { return GetDlgItem(dialog, IDC_OFFICER_LIST); }
 
+// Fills the list from the display order and selects the officers of `selection` again.
+void FillOfficerRows(HWND list, const OfficerSelection& selection) {
+  const DisplayOrder& order = g_officer_editor.order;
+  SetRedraw(list, false);
+  RefillListRows(list, RowCount(), [&](int32_t row) { InsertOfficerRow(list, row, order[static_cast<size_t>(row)]); });
+  RestoreOfficerSelection(list, selection);
+  SetRedraw(list, true);
+}
+
 }  // namespace
 
 void InsertOfficerRow(HWND list, int32_t row, OfficerId id) {
@@ -56,10 +65,15 @@ void RefreshOfficerList(HWND dialog, SortMode mode) {
       break;
     case SORT_REVERSE: ReverseOrder(order, RowCount()); break;
   }
-  SetRedraw(list, false);
-  RefillListRows(list, RowCount(), [&](int32_t row) { InsertOfficerRow(list, row, order[static_cast<size_t>(row)]); });
-  RestoreOfficerSelection(list, selection);
-  SetRedraw(list, true);
+  FillOfficerRows(list, selection);
+}
+
+void RewriteOfficerRows(HWND dialog) {
+  if (!IsImageOpen(g_officer_editor.save)) return;
+  HWND list = OfficerList(dialog);
+  OfficerSelection selection;
+  CaptureOfficerSelection(list, selection);
+  FillOfficerRows(list, selection);
 }
 
 void SelectAllOfficers(HWND dialog) {

@@ -51,6 +51,9 @@
 #define ID_SORT_BY_ID 40005
 #define ID_SORT_BY_READING 40006
 #define ID_SORT_REVERSE 40007
+// ファイル, after a separator: the officer table as a CSV file.
+#define ID_FILE_EXPORT_CSV 40008
+#define ID_FILE_IMPORT_CSV 40009
 
 // Texts (string table): warnings, questions and the choice lists; an entry of a choice list is its
 // first id plus its index.

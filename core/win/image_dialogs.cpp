@@ -11,6 +11,8 @@
 
 const ImageMessages OFFICER_EDITOR_MESSAGES = {IDS_LOAD_FAILED, IDS_SAVE_FAILED, IDS_UNSAVED_CHANGES, false};
 const ImageMessages ITEM_EDITOR_MESSAGES = {IDS_LOAD_FAILED, IDS_WRITE_FAILED, IDS_UNSAVED_CHANGES, true};
+const FileDialogKind SAVE_FILES = {IDS_SAVE_FILE_FILTER, IDS_SAVE_FILE_EXTENSION};
+const FileDialogKind CSV_FILES = {IDS_CSV_FILE_FILTER, IDS_CSV_FILE_EXTENSION};
 
 namespace {
 
@@ -36,10 +38,10 @@ OPENFILENAMEW DialogRecord(HWND owner, PathChar* path, PathChar (&title)[PATH_CA
   return record;
 }
 
-// The one filter of both dialogs: "セーブデータ(*.sav)", "*.sav", and the empty string that ends the
-// list. A string table cannot hold NULs, so its parts are separated by "|" there.
-std::wstring SaveFileFilter() {
-  std::wstring filter = LoadText(IDS_SAVE_FILE_FILTER);
+// The one filter of a dialog, such as "セーブデータ(*.sav)", "*.sav", and the empty string that
+// ends the list. A string table cannot hold NULs, so its parts are separated by "|" there.
+std::wstring FileFilter(UINT id) {
+  std::wstring filter = LoadText(id);
   for (wchar_t& c : filter) {
     if (c == L'|') c = L'\0';
   }
@@ -50,12 +52,12 @@ std::wstring SaveFileFilter() {
 // about a path that is too long.
 constexpr DWORD DIALOG_PATH_CAPACITY = 1024;
 
-int RunFileDialog(HWND owner, PathChar (&path)[PATH_CAPACITY], bool save) {
+int RunFileDialog(HWND owner, PathChar (&path)[PATH_CAPACITY], bool save, const FileDialogKind& kind) {
   PathChar chosen[DIALOG_PATH_CAPACITY] = L"";
   PathChar title[PATH_CAPACITY] = L"";
   path[0] = L'\0';
-  const std::wstring filter = SaveFileFilter();
-  const std::wstring extension = LoadText(IDS_SAVE_FILE_EXTENSION);
+  const std::wstring filter = FileFilter(kind.filter);
+  const std::wstring extension = LoadText(kind.extension);
   OPENFILENAMEW record = DialogRecord(owner, chosen, title, filter, extension);
   record.nMaxFile = DIALOG_PATH_CAPACITY;
   if (save) {
@@ -120,6 +122,10 @@ int AskSaveChangesReporting(HWND owner, DataFileImage& image, const ImageMessage
   return StoreImageReporting(owner, image, messages);
 }
 
-int ChooseOpenFile(HWND owner, PathChar (&path)[PATH_CAPACITY]) { return RunFileDialog(owner, path, false); }
+int ChooseOpenFile(HWND owner, PathChar (&path)[PATH_CAPACITY], const FileDialogKind& kind) {
+  return RunFileDialog(owner, path, false, kind);
+}
 
-int ChooseSaveFile(HWND owner, PathChar (&path)[PATH_CAPACITY]) { return RunFileDialog(owner, path, true); }
+int ChooseSaveFile(HWND owner, PathChar (&path)[PATH_CAPACITY], const FileDialogKind& kind) {
+  return RunFileDialog(owner, path, true, kind);
+}

@@ -1,5 +1,6 @@
 // The Win32 side of data file images: the message boxes around loading and storing, the save
-// prompt, and the common file dialogs for save files. Both programs' wordings live here.
+// prompt, and the common file dialogs (save files, and the CSV files of the tables). Both
+// programs' wordings live here.
 #pragma once
 
 #include <windows.h>
@@ -37,8 +38,17 @@ int StoreImageReporting(HWND owner, DataFileImage& image, const ImageMessages& m
 // 3 clean (nothing asked); 2 answered No; otherwise the store's result (1 stored, 0 failed).
 int AskSaveChangesReporting(HWND owner, DataFileImage& image, const ImageMessages& messages);
 
-// The open and save dialogs for "*.sav" files. 1 with the chosen full path in `path`; 0 when the
-// dialog was cancelled or failed, or when the chosen path is longer than a path may be (259
-// characters), which has been shown.
-int ChooseOpenFile(HWND owner, PathChar (&path)[PATH_CAPACITY]);
-int ChooseSaveFile(HWND owner, PathChar (&path)[PATH_CAPACITY]);
+// What a file dialog offers: the string ids of its filter (parts separated by "|") and of the
+// extension it adds to a name typed without one.
+struct FileDialogKind {
+  UINT filter;
+  UINT extension;
+};
+extern const FileDialogKind SAVE_FILES;  // "*.sav"
+extern const FileDialogKind CSV_FILES;   // "*.csv", the tables written and read as CSV
+
+// The open and save dialogs, for "*.sav" files unless told otherwise. 1 with the chosen full path
+// in `path`; 0 when the dialog was cancelled or failed, or when the chosen path is longer than a
+// path may be (259 characters), which has been shown.
+int ChooseOpenFile(HWND owner, PathChar (&path)[PATH_CAPACITY], const FileDialogKind& kind = SAVE_FILES);
+int ChooseSaveFile(HWND owner, PathChar (&path)[PATH_CAPACITY], const FileDialogKind& kind = SAVE_FILES);

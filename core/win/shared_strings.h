@@ -16,3 +16,9 @@
 #define IDS_BACKUP_FAILED 111
 #define IDS_PATH_TOO_LONG 112
 #define IDS_PROGRAM_NAME 113            // each program's own, in its string table
+#define IDS_CSV_FILE_FILTER 114         // the CSV file dialogs' filter, its parts separated by "|"
+#define IDS_CSV_FILE_EXTENSION 115
+#define IDS_CSV_WRITE_FAILED 116        // after the CSV file's path and a line feed
+#define IDS_CSV_READ_FAILED 117         // after the CSV file's path and a line feed
+#define IDS_CSV_TOO_LARGE 118           // "%d": the largest size read, in MB
+#define IDS_CSV_IMPORTED_CAPTION 119    // the caption of the box that tells what an import changed

@@ -3,18 +3,39 @@
 
 namespace {
 
-std::wstring Widen(UINT code_page, std::string_view bytes) {
-  if (bytes.empty()) return {};
+// With MB_ERR_INVALID_CHARS in `flags`, false (and `text` empty) for bytes the code page has no
+// character for; without, such bytes become the code page's default character.
+bool Widen(UINT code_page, DWORD flags, std::string_view bytes, std::wstring& text) {
+  text.clear();
+  if (bytes.empty()) return true;
   const int size = static_cast<int>(bytes.size());
-  const int length = MultiByteToWideChar(code_page, 0, bytes.data(), size, nullptr, 0);
-  std::wstring text(static_cast<size_t>(length > 0 ? length : 0), L'\0');
-  if (length > 0) MultiByteToWideChar(code_page, 0, bytes.data(), size, text.data(), length);
+  const int length = MultiByteToWideChar(code_page, flags, bytes.data(), size, nullptr, 0);
+  if (length <= 0) return false;
+  text.resize(static_cast<size_t>(length));
+  if (MultiByteToWideChar(code_page, flags, bytes.data(), size, text.data(), length) != length) {
+    text.clear();
+    return false;
+  }
+  return true;
+}
+
+std::wstring Widen(UINT code_page, std::string_view bytes) {
+  std::wstring text;
+  Widen(code_page, 0, bytes, text);
   return text;
 }
 
 }  // namespace
 
 std::wstring WideFromCp932(std::string_view bytes) { return Widen(DATA_CODE_PAGE, bytes); }
+
+bool WideFromCp932Strict(std::string_view bytes, std::wstring& text) {
+  return Widen(DATA_CODE_PAGE, MB_ERR_INVALID_CHARS, bytes, text);
+}
+
+bool WideFromUtf8Strict(std::string_view bytes, std::wstring& text) {
+  return Widen(CP_UTF8, MB_ERR_INVALID_CHARS, bytes, text);
+}
 
 bool Cp932FromWide(std::wstring_view text, std::string& bytes) {
   bytes.clear();

@@ -27,3 +27,8 @@ std::wstring FormatText(UINT id, int number);
 // UTF-8, for texts that are not the data files' (an ini file saved as UTF-8, exported tables).
 std::wstring WideFromUtf8(std::string_view bytes);
 std::string Utf8FromWide(std::wstring_view text);
+
+// The strict forms, for files read back (the CSV files): false (and `text` empty) when the bytes
+// are not valid in their code page, where the forms above put in the default character.
+bool WideFromCp932Strict(std::string_view bytes, std::wstring& text);
+bool WideFromUtf8Strict(std::string_view bytes, std::wstring& text);

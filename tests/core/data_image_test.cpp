@@ -349,6 +349,29 @@ TEST_F(DataImageTest, UnwritableFolderFailsAndKeepsTheFile) {
   EXPECT_EQ(ReadBytes(path), original);
 }
 
+// Other files (the CSV files) go through the same temporary and rename, and are read whole up to a limit.
+TEST_F(DataImageTest, WholeFilesAreStoredSafelyAndReadUpToALimit) {
+  const fs::path path = dir_ / "table.csv";
+  const auto first = Pattern(1000, 3), second = Pattern(10, 9);
+  EXPECT_EQ(StoreWholeFile(path.c_str(), first), StoreResult::Stored);
+  EXPECT_EQ(StoreWholeFile(path.c_str(), second), StoreResult::Stored);  // a longer file is replaced whole
+  EXPECT_EQ(ReadBytes(path), second);
+  FailingFileSystem failing(FailingFileSystem::FailWriteAfter, 5);
+  EXPECT_EQ(StoreWholeFile(path.c_str(), first, failing), StoreResult::WriteFailed);
+  EXPECT_EQ(ReadBytes(path), second);
+  EXPECT_EQ(FilesInDir(), std::vector<std::string>{"table.csv"});
+  EXPECT_EQ(StoreWholeFile(dir_.c_str(), first), StoreResult::NotAFile);
+  chmod(path.c_str(), 0444);
+  EXPECT_EQ(StoreWholeFile(path.c_str(), first), StoreResult::ReadOnly);
+  EXPECT_EQ(ReadBytes(path), second);
+
+  std::string bytes;
+  EXPECT_EQ(ReadWholeFile(path.c_str(), second.size(), bytes), WholeReadResult::Read);
+  EXPECT_EQ(bytes, std::string(second.begin(), second.end()));
+  EXPECT_EQ(ReadWholeFile(path.c_str(), second.size() - 1, bytes), WholeReadResult::TooLarge);
+  EXPECT_EQ(ReadWholeFile((dir_ / "missing.csv").c_str(), 100, bytes), WholeReadResult::CannotOpen);
+}
+
 TEST(DataImagePath, PathsOf260BytesOrMoreAreRefused) {
   DataFileImage image{};
   std::string longest(259, 'a');

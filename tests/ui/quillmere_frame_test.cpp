@@ -117,6 +117,7 @@ TEST_F(QuillmereTest, MenuHoldsFileAndSortCommands) {
   };
   const Item items[] = {{0, ID_FILE_OPEN, "セーブデータを開く"}, {0, ID_FILE_SAVE_AS, "名前を付けて保存"},
                         {0, ID_FILE_SAVE, "上書き保存"},        {0, ID_FILE_CLOSE, "閉じる"},
+                        {0, ID_FILE_EXPORT_CSV, "CSVに書き出す…"}, {0, ID_FILE_IMPORT_CSV, "CSVから読み込む…"},
                         {1, ID_SORT_BY_ID, "ID 順"},            {1, ID_SORT_BY_READING, "ルビ順"},
                         {1, ID_SORT_REVERSE, "逆転"}};
   for (const Item& item : items) {
@@ -124,7 +125,10 @@ TEST_F(QuillmereTest, MenuHoldsFileAndSortCommands) {
     EXPECT_EQ(text_of(pop_up, item.id, MF_BYCOMMAND), Sjis(item.text)) << item.id;
     EXPECT_EQ(GetMenuState(pop_up, item.id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED), 0u);
   }
-  EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 0)), 4);
+  // The CSV commands come after a separator.
+  EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 0)), 7);
+  EXPECT_EQ(GetMenuState(GetSubMenu(menu, 0), 4, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
+  EXPECT_EQ(GetMenuItemID(GetSubMenu(menu, 0), 5), static_cast<UINT>(ID_FILE_EXPORT_CSV));
   EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 1)), 3);
 }
 

@@ -143,11 +143,14 @@ TEST_F(VarnholtTest, DialogTemplateHoldsEveryControlInTabOrderWithItsPlaceAndSty
   ASSERT_EQ(GetMenuItemCount(menu), 1);
   EXPECT_EQ(MenuText(menu, 0, MF_BYPOSITION), Sjis("ファイル"));
   HMENU file = GetSubMenu(menu, 0);
-  ASSERT_EQ(GetMenuItemCount(file), 5);
+  ASSERT_EQ(GetMenuItemCount(file), 8);
+  // Position 5 is the separator before the CSV commands.
   const std::pair<int, const char*> items[] = {
       {ID_FILE_OPEN_SAVE, "セーブデータを開く"}, {ID_FILE_SAVE_SAVE_AS, "セーブデータの新規保存"},
       {ID_FILE_OVERWRITE_SAVE, "セーブデータの上書き保存"}, {ID_FILE_CLOSE_SAVE, "セーブデータを閉じる"},
-      {ID_FILE_OVERWRITE_SCENARIO, "シナリオデータの上書き保存"}};
+      {ID_FILE_OVERWRITE_SCENARIO, "シナリオデータの上書き保存"}, {0, ""},
+      {ID_FILE_EXPORT_CSV, "CSVに書き出す…"}, {ID_FILE_IMPORT_CSV, "CSVから読み込む…"}};
+  EXPECT_EQ(GetMenuState(file, 5, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
   for (size_t i = 0; i < std::size(items); ++i) {
     EXPECT_EQ(static_cast<int>(GetMenuItemID(file, static_cast<int>(i))), items[i].first);
     EXPECT_EQ(MenuText(file, static_cast<UINT>(i), MF_BYPOSITION), Sjis(items[i].second));

@@ -1,0 +1,52 @@
+// Varnholt's CSV commands: the item table of the scenario image, with each item's owner while a
+// save file is open, written to a CSV file, and an edited copy read back as the item commands would
+// write it.
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "csv_files.h"
+#include "item_csv.h"
+#include "item_editor.h"
+#include "win_cp932_codec.h"
+
+namespace {
+
+// The owner table beside the item table: the open save file's, or none.
+std::optional<ItemOwnerImage> Owners() {
+  if (!IsImageOpen(g_item_editor.images[SAVE_SLOT])) return std::nullopt;
+  return ItemOwnerImage{ImageBytes(SAVE_SLOT), g_item_editor.roster, g_item_editor.roster_positions};
+}
+
+}  // namespace
+
+void ExportItemsToCsv(HWND dialog) {
+  PathChar path[PATH_CAPACITY];
+  if (!ChooseCsvTarget(dialog, path)) return;
+  const std::optional<ItemOwnerImage> owners = Owners();
+  WinCp932Codec codec;
+  WriteCsvFileReporting(dialog, path, ExportItemCsv(ImageBytes(SCENARIO_SLOT), owners ? &*owners : nullptr, codec));
+}
+
+// Nothing is written unless every cell passed.
+void ImportItemsFromCsv(HWND dialog) {
+  std::string file;
+  if (!ChooseAndReadCsvFile(dialog, file)) return;
+  const std::optional<ItemOwnerImage> owners = Owners();
+  WinCp932Codec codec;
+  const CsvImportResult result =
+      ImportItemCsv(ImageBytes(SCENARIO_SLOT), owners ? &*owners : nullptr, file, codec);
+  if (result.ok) {
+    if (result.table_image_changed) {
+      g_item_editor.images[SCENARIO_SLOT].dirty = 1;
+      RewriteItemRows(dialog);
+      ShowCurrentItem(dialog);
+    }
+    if (result.owner_image_changed) {
+      g_item_editor.images[SAVE_SLOT].dirty = 1;
+      ShowCurrentOwner(dialog);
+    }
+  }
+  ShowCsvImportResult(dialog, result);
+}

@@ -1,0 +1,144 @@
+// Quillmere's File menu commands "CSVに書き出す…" and "CSVから読み込む…" through the real dialog:
+// the officer table written to a CSV file and read back, against the bytes the update commands
+// write; and Windows' code page 932 as the converter of the CSV texts.
+#include <string>
+#include <vector>
+
+#include "csv_edit.h"
+#include "quillmere_fixture.h"
+#include "win_cp932_codec.h"
+
+namespace {
+
+class QuillmereCsvTest : public QuillmereTest {
+ protected:
+  static std::vector<uint8_t> Image() {
+    const uint8_t* data = g_officer_editor.save.data;
+    return {data, data + SAVE_FILE_LENGTH};
+  }
+  // File › "CSVに書き出す…" into a new file; its bytes.
+  std::vector<uint8_t> Export(const std::string& name) {
+    answers_.ChooseFile(files_.Path(name));
+    Command(dialog_, ID_FILE_EXPORT_CSV);
+    EXPECT_EQ(answers_.TakeSeen().size(), 1u) << "the save dialog and nothing else";
+    return ReadFileBytes(files_.Path(name));
+  }
+  // File › "CSVから読み込む…" of a file holding `bytes`; the box that followed the open dialog.
+  SeenWindow Import(const std::vector<uint8_t>& bytes) {
+    const std::string path = files_.Path("import" + std::to_string(++imports_) + ".csv");
+    WriteFileBytes(path, bytes);
+    answers_.ChooseFile(path);
+    answers_.PressButton(IDOK);
+    Command(dialog_, ID_FILE_IMPORT_CSV);
+    std::vector<SeenWindow> seen = answers_.TakeSeen();
+    EXPECT_EQ(seen.size(), 2u);
+    return seen.size() == 2 ? seen.back() : SeenWindow{};
+  }
+  int imports_ = 0;
+};
+
+TEST_F(QuillmereCsvTest, ExportAndImportThroughTheFileMenu) {
+  // Like every command that needs a save file, neither does anything while none is open.
+  Command(dialog_, ID_FILE_EXPORT_CSV);
+  Command(dialog_, ID_FILE_IMPORT_CSV);
+  EXPECT_TRUE(answers_.TakeSeen().empty());
+
+  OpenSample();
+  Command(dialog_, ID_SORT_BY_READING);
+  const std::vector<OfficerId> order(g_officer_editor.order.begin(), g_officer_editor.order.begin() + ListCount());
+  // Row 10: past the officers with empty names, whom the reading sort puts first.
+  const OfficerId id = order[10];
+  const std::string key = std::to_string(id);
+  answers_.TakeSeen();
+
+  // The export: UTF-8 with a byte order mark, a header and one row per officer, CRLF; read back
+  // unchanged it changes nothing.
+  const std::vector<uint8_t> exported = Export("officers.csv");
+  EXPECT_TRUE(CsvHeaderLine(exported).starts_with("武将番号,姓,名,字,ルビ,氏名,顔番号,誕生年,寿命,忠誠,武力,知力"));
+  const std::string text(exported.begin(), exported.end());
+  size_t lines = 0;
+  for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2)) ++lines;
+  EXPECT_EQ(lines, static_cast<size_t>(ListCount()) + 1);
+  ExpectBox(Import(exported), "CSV ファイルを読み込みました。変更はありません。", "CSV の読み込み", MB_ICONINFORMATION);
+  EXPECT_EQ(Image(), sample_);
+  EXPECT_EQ(WindowText(dialog_), "SAMPLE1.sav - Quillmere");
+
+  // One bad cell and nothing is written, not even another row's good change; the warning names the
+  // line and the column.
+  const std::string tenth = std::to_string(g_officer_editor.roster.ids[10]);  // line 12 of the file
+  ExpectBox(Import(ChangeCsvCells(exported, {{key, "姓", "藍"}, {tenth, "顔番号", "900"}})),
+            "CSV ファイルを読み込めませんでした。何も変更していません。\n\n"
+            "12 行目「顔番号」: 0 から 845 までの数値を入力して下さい。",
+            "警告", MB_ICONWARNING);
+  EXPECT_EQ(Image(), sample_);
+  EXPECT_EQ(g_officer_editor.save.dirty, 0);
+
+  // A family name and a loyalty through the update buttons...
+  SelectRows({10});
+  const std::string full_name = ListRow(10);
+  SetText(IDC_FAMILY_NAME, Sjis("藍"));
+  Command(dialog_, IDC_SET_FAMILY_NAME);
+  SetText(IDC_LOYALTY, "77");
+  Command(dialog_, IDC_SET_LOYALTY);
+  const std::vector<uint8_t> by_commands = Image();
+  ASSERT_NE(by_commands, sample_);
+  // ...are undone by the export read back, and stored: the file is the sample again.
+  ExpectBox(Import(exported), "CSV ファイルを読み込みました。1 件のデータで 2 個の値を変更しました。", "CSV の読み込み",
+            MB_ICONINFORMATION);
+  EXPECT_EQ(ListRow(10), full_name);
+  EXPECT_EQ(SaveAndRead(), sample_);
+  EXPECT_EQ(WindowText(dialog_), "SAMPLE1.sav - Quillmere");
+
+  // The same two cells edited in the file give the same bytes as the buttons; the rows keep their
+  // order (no sort by the new reading), selection and top row, and the title tells of the change.
+  SelectRows({3, 11});
+  SetTopRow(1);
+  ExpectBox(Import(ChangeCsvCells(exported, {{key, "姓", "藍"}, {key, "忠誠", "77"}})),
+            "CSV ファイルを読み込みました。1 件のデータで 2 個の値を変更しました。", "CSV の読み込み",
+            MB_ICONINFORMATION);
+  EXPECT_EQ(Image(), by_commands);
+  EXPECT_EQ(g_officer_editor.save.dirty, 1);
+  EXPECT_EQ(WindowText(dialog_), "*SAMPLE1.sav - Quillmere");
+  EXPECT_EQ(ListRow(10).substr(0, 2), Sjis("藍"));
+  EXPECT_EQ(std::vector<OfficerId>(g_officer_editor.order.begin(), g_officer_editor.order.begin() + ListCount()),
+            order);
+  EXPECT_EQ(SelectedRows(), (std::vector<int>{3, 10, 11}));
+  EXPECT_EQ(TopRow(), 1);
+}
+
+// Whatever the system's code page: code page 932 named, user-defined characters kept, no best fit.
+TEST(WinCp932CodecTest, ConvertsBothWaysAndRefusesWhatCodePage932CannotHold) {
+  WinCp932Codec codec;
+  std::string out = "x";
+  EXPECT_TRUE(codec.ToUtf8("", out));
+  EXPECT_EQ(out, "");
+  out = "x";
+  EXPECT_TRUE(codec.FromUtf8("", out));
+  EXPECT_EQ(out, "");
+  struct Pair {
+    std::string cp932, utf8;
+  };
+  const Pair pairs[] = {
+      {"\x88\xC9\x93\xA1", "伊藤"},
+      {"\\~ABC", "\\~ABC"},
+      {"\xB1\xDD", "ｱﾝ"},
+      {"\x81\x60", "～"},  // U+FF5E
+      {"\x93\x53\xF0\x9A\xE5\x5B\x8D\x9C\x9E\x53", "鉄\xEE\x81\x99藜骨朶"},  // F0 9A is U+E059
+  };
+  for (const Pair& pair : pairs) {
+    SCOPED_TRACE(pair.utf8);
+    EXPECT_TRUE(codec.ToUtf8(pair.cp932, out));
+    EXPECT_EQ(out, pair.utf8);
+    EXPECT_TRUE(codec.FromUtf8(pair.utf8, out));
+    EXPECT_EQ(out, pair.cp932);
+  }
+  // A lead byte without its second byte; characters with only a best fit (¥, 〜 U+301C, ‖) or none;
+  // bytes that are not UTF-8 (a cut sequence, a surrogate).
+  for (const char* cp932 : {"\x81", "A\x88"}) EXPECT_FALSE(codec.ToUtf8(cp932, out)) << cp932;
+  for (const char* utf8 : {"¥", "〜", "\xE2\x80\x96", "\xF0\x9F\x98\x80", "\xC3", "\xED\xA0\x80"}) {
+    EXPECT_FALSE(codec.FromUtf8(utf8, out)) << utf8;
+    EXPECT_EQ(out, "");
+  }
+}
+
+}  // namespace

@@ -1,0 +1,50 @@
+// Editing an exported CSV file as a user would in a spreadsheet: a few cells changed, every other
+// byte as the program wrote it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "csv.h"
+
+// A cell to change: the row whose first cell (the key) is `key`, the column headed `column`.
+struct CsvCellChange {
+  std::string key;
+  std::string column;  // UTF-8
+  std::string text;    // UTF-8
+};
+
+// The file with the cells changed, written back as the programs write it (byte order mark, CRLF).
+inline std::vector<uint8_t> ChangeCsvCells(const std::vector<uint8_t>& file, const std::vector<CsvCellChange>& changes) {
+  std::string_view text(reinterpret_cast<const char*>(file.data()), file.size());
+  EXPECT_TRUE(text.starts_with(UTF8_BOM));
+  text.remove_prefix(UTF8_BOM.size());
+  CsvDocument document = ReadCsv(text);
+  EXPECT_EQ(document.syntax, CsvSyntax::Read);
+  if (document.records.empty()) return {};
+  const std::vector<std::string>& header = document.records.front().cells;
+  for (const CsvCellChange& change : changes) {
+    const auto column = std::find(header.begin(), header.end(), change.column) - header.begin();
+    EXPECT_LT(static_cast<size_t>(column), header.size()) << change.column;
+    const auto row = std::find_if(document.records.begin() + 1, document.records.end(),
+                                  [&](const CsvRecord& record) { return record.cells.front() == change.key; });
+    EXPECT_NE(row, document.records.end()) << change.key;
+    if (static_cast<size_t>(column) < header.size() && row != document.records.end()) {
+      row->cells[static_cast<size_t>(column)] = change.text;
+    }
+  }
+  std::string out(UTF8_BOM);
+  for (const CsvRecord& record : document.records) AppendCsvRecord(out, record.cells);
+  return {out.begin(), out.end()};
+}
+
+// The first line of the file (after the byte order mark), without its line end.
+inline std::string CsvHeaderLine(const std::vector<uint8_t>& file) {
+  const std::string text(file.begin(), file.end());
+  const size_t start = text.starts_with(UTF8_BOM) ? UTF8_BOM.size() : 0;
+  return text.substr(start, text.find("\r\n") - start);
+}
