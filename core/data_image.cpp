@@ -1,7 +1,6 @@
 // Reading and writing data file images whole.
 #include "data_image.h"
 
-#include <cstdio>
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -25,38 +24,32 @@ constexpr size_t OPENED_BYTES_LIMIT = size_t{64} << 20;
 // when that is large enough: under Wine a fresh buffer of this size costs more than reading the file.
 template <typename Bytes>
 bool ReadUpTo(FileSystem& fs, const PathChar* path, size_t limit, Bytes& bytes) {
-  std::FILE* file = fs.OpenForReading(path);
-  if (file == nullptr) return false;
-  std::setvbuf(file, nullptr, _IONBF, 0);
-  size_t expected = 0;
-  if (std::fseek(file, 0, SEEK_END) == 0) expected = std::min(static_cast<size_t>(std::max(std::ftell(file), 0L)), limit);
-  std::rewind(file);
+  const std::unique_ptr<InputFile> file = fs.OpenForReading(path);
+  if (!file) return false;
+  const size_t expected = static_cast<size_t>(std::min<uint64_t>(file->Size(), limit));
   bytes.resize(expected);
-  bytes.resize(std::fread(bytes.data(), 1, expected, file));
+  bytes.resize(file->Read(reinterpret_cast<uint8_t*>(bytes.data()), expected));
   // A file that grew since is read on to its end.
   uint8_t chunk[65536];
   size_t got;
-  while (bytes.size() < limit && (got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+  while (bytes.size() < limit && (got = file->Read(chunk, sizeof chunk)) > 0) {
     bytes.insert(bytes.end(), chunk, chunk + std::min(got, limit - bytes.size()));
   }
-  std::fclose(file);
   return true;
 }
 
 // True when the file at `path` holds exactly `bytes`; read in pieces, so that no buffer of the
 // file's size is needed.
 bool FileHolds(FileSystem& fs, const PathChar* path, const std::vector<uint8_t>& bytes) {
-  std::FILE* file = fs.OpenForReading(path);
-  if (file == nullptr) return false;
-  std::setvbuf(file, nullptr, _IONBF, 0);
+  const std::unique_ptr<InputFile> file = fs.OpenForReading(path);
+  if (!file) return false;
   uint8_t chunk[65536];
   size_t at = 0, got;
   bool same = true;
-  while (same && (got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+  while (same && (got = file->Read(chunk, sizeof chunk)) > 0) {
     same = got <= bytes.size() - at && std::memcmp(chunk, bytes.data() + at, got) == 0;
     at += got;
   }
-  std::fclose(file);
   return same && at == bytes.size();
 }
 

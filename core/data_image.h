@@ -85,7 +85,7 @@ StoreResult StoreWholeFile(const PathChar* path, std::span<const uint8_t> bytes,
 enum class WholeReadResult {
   Read,        // `bytes` holds the whole file
   CannotOpen,
-  TooLarge,    // the file holds more than the limit; `bytes` holds no meaningful content
+  TooLarge,    // the file holds more than the limit; `bytes` holds its first bytes, more than `limit`
 };
 
 // Reads the whole file at `path` into `bytes` when it holds at most `limit` bytes.

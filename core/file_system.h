@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <memory>
 
 // A path as the platform's file functions take it: UTF-16 on Windows, so that any file name opens
@@ -16,6 +15,15 @@ using PathChar = wchar_t;
 using PathChar = char;
 #define PATH_TEXT(text) text
 #endif
+
+class InputFile {
+ public:
+  virtual ~InputFile() = default;
+  // Reads up to `count` bytes; how many were read, 0 at the end of the file or after a failure.
+  virtual size_t Read(uint8_t* bytes, size_t count) = 0;
+  // The file's size as it is now.
+  virtual uint64_t Size() = 0;
+};
 
 class OutputFile {
  public:
@@ -38,7 +46,8 @@ struct FileStamp {
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
-  virtual std::FILE* OpenForReading(const PathChar* path) = 0;
+  // nullptr when the file cannot be opened.
+  virtual std::unique_ptr<InputFile> OpenForReading(const PathChar* path) = 0;
   virtual FileStamp Stat(const PathChar* path) = 0;
   // Creates a new file for writing; never opens, truncates or replaces one that exists. nullptr
   // when it cannot, with `exists` set when that was because a file or folder of that name exists.

@@ -12,7 +12,9 @@
 
 namespace {
 
-void ClearOwnerList(HWND dialog) { SendDlgItemMessageW(dialog, IDC_ITEM_OWNER, CB_RESETCONTENT, 0, 0); }
+void ClearOwnerList(HWND dialog, bool refill_follows) {
+  ClearRows(GetDlgItem(dialog, IDC_ITEM_OWNER), CB_RESETCONTENT, refill_follows);
+}
 
 // The owner list: the full name of each roster officer in roster order, then "なし" (NO_OWNER).
 void ShowLoadedSave(HWND dialog) {
@@ -31,6 +33,7 @@ void ShowLoadedSave(HWND dialog) {
 
 // The scenario file is loaded at start-up and never closed: it has no view to clear or fill here.
 void NoView(HWND) {}
+void NoView(HWND, bool) {}
 
 const ImageDocument DOCUMENTS[] = {
     {&g_item_editor.images[SCENARIO_SLOT], &ITEM_EDITOR_MESSAGES, NoView, NoView},

@@ -144,12 +144,8 @@ void ChangeCurrentItem(HWND dialog) {
 
 void SelectAllItems(HWND dialog) {
   HWND list = ItemList(dialog);
-  SetRedraw(list, false);
-  const LRESULT top_row = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
-  SendMessageW(list, LB_SELITEMRANGE, TRUE, MAKELPARAM(0, ITEM_COUNT - 1));
-  SendMessageW(list, LB_SETCARETINDEX, g_item_editor.current_item, FALSE);
-  SendMessageW(list, LB_SETTOPINDEX, top_row, 0);
-  SetRedraw(list, true);
+  const auto top_row = static_cast<int32_t>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
+  ChangeSelection(list, g_item_editor.current_item, top_row, [list] { SelectAllListRows(list, ITEM_COUNT); });
 }
 
 void InvertItemSelection(HWND dialog) { InvertListSelection(ItemList(dialog), ITEM_COUNT, g_item_editor.current_item); }

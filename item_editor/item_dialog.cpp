@@ -2,7 +2,6 @@
 // list's kana quick-jump.
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 #include <span>
 
@@ -29,11 +28,10 @@ constexpr size_t INI_FILE_LIMIT = 1 << 20;
 // UTF-16 says so by its byte order mark. The file is read here, not through the system's profile
 // functions, which would read Shift-JIS through the system's own code page.
 bool ReadIniDirectory(const PathChar* ini_path, std::wstring& directory) {
-  std::FILE* file = PlatformFileSystem().OpenForReading(ini_path);
-  if (file == nullptr) return false;
-  std::string bytes(INI_FILE_LIMIT, '\0');
-  bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
-  std::fclose(file);
+  std::string bytes;
+  const WholeReadResult read = ReadWholeFile(ini_path, INI_FILE_LIMIT, bytes);
+  if (read == WholeReadResult::CannotOpen) return false;
+  if (read == WholeReadResult::TooLarge) bytes.resize(INI_FILE_LIMIT);  // its start is read
   bool utf8 = bytes.starts_with("\xEF\xBB\xBF");
   if (bytes.starts_with("\xFF\xFE")) {
     bytes = Utf8FromWide(std::wstring_view(reinterpret_cast<const wchar_t*>(bytes.data() + 2), (bytes.size() - 2) / 2));

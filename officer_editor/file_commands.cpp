@@ -7,7 +7,9 @@
 
 namespace {
 
-void ClearOfficerList(HWND dialog) { SendDlgItemMessageW(dialog, IDC_OFFICER_LIST, LB_RESETCONTENT, 0, 0); }
+void ClearOfficerList(HWND dialog, bool refill_follows) {
+  ClearRows(GetDlgItem(dialog, IDC_OFFICER_LIST), LB_RESETCONTENT, refill_follows);
+}
 
 void ShowLoadedSave(HWND dialog) {
   const DataFileImage& save = g_officer_editor.save;

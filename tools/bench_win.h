@@ -56,17 +56,26 @@ struct ListState {
 };
 ListState ReadListState(HWND list);
 
-// The bare ways to put a list box into a state, with drawing off: only its selection (any selected
-// row cleared, the selected runs by LB_SELITEMRANGE, then the anchor, the caret and the top row
-// set), or its rows refilled first (LB_RESETCONTENT, every row inserted).
+// The bare ways to put a list box into a state: only its selection (any selected row cleared, the
+// selected runs by LB_SELITEMRANGE, then the anchor, the caret and the top row set where they
+// differ), with drawing off or not; or, with drawing off, its rows refilled first (LB_RESETCONTENT,
+// every row inserted).
 void BareRefill(HWND list, const ListState& state);
-void BareSelect(HWND list, const ListState& state);
+void BareSelect(HWND list, const ListState& state, bool drawing_off);
 
 // The row of a command that changes `list`: `set_up` makes its start, one run of `run` shows its
 // end; the baseline takes `bare_list` from the same start to the same end, refilling its rows when
-// `rows_change`, else changing only its selection.
+// `rows_change`, else changing only its selection, with drawing off or on, whichever costs less.
 BenchRow ListCommandRow(const std::string& name, HWND list, const std::function<void()>& set_up,
                         const std::function<void()>& run, bool rows_change, HWND bare_list);
+
+// The row of a store: `mark_changed` gives the image changes and the title its "*", `store` stores
+// and takes the "*" away again. The baseline stores `bytes` at `bare_path` by StoreByRename, first
+// at `bare_path` + ".bak" too when the store keeps a backup, and changes `bare_frame`'s title the
+// same way.
+BenchRow StoreRow(const std::string& name, HWND dialog, const std::function<void()>& mark_changed,
+                  const std::function<void()>& store, HWND bare_frame, const std::wstring& bare_path,
+                  const std::vector<uint8_t>& bytes, bool with_backup);
 
 // The plainest safe store of `bytes` at `path`: a new temporary beside it written, flushed, and
 // renamed over it.

@@ -10,6 +10,20 @@
 
 namespace {
 
+class PosixInputFile final : public InputFile {
+ public:
+  explicit PosixInputFile(std::FILE* file) : file_(file) {}
+  ~PosixInputFile() override { std::fclose(file_); }
+  size_t Read(uint8_t* bytes, size_t count) override { return std::fread(bytes, 1, count, file_); }
+  uint64_t Size() override {
+    struct stat info;
+    return fstat(fileno(file_), &info) == 0 ? static_cast<uint64_t>(info.st_size) : 0;
+  }
+
+ private:
+  std::FILE* file_;
+};
+
 class PosixOutputFile final : public OutputFile {
  public:
   explicit PosixOutputFile(std::FILE* file) : file_(file) {}
@@ -32,7 +46,10 @@ class PosixOutputFile final : public OutputFile {
 
 class PosixFileSystem final : public FileSystem {
  public:
-  std::FILE* OpenForReading(const char* path) override { return std::fopen(path, "rb"); }
+  std::unique_ptr<InputFile> OpenForReading(const char* path) override {
+    std::FILE* file = std::fopen(path, "rb");
+    return file != nullptr ? std::make_unique<PosixInputFile>(file) : nullptr;
+  }
   // The counterpart of the read-only attribute: a regular file its owner may not write.
   FileStamp Stat(const char* path) override {
     struct stat info;

@@ -23,12 +23,15 @@ int AskToSaveDocument(HWND dialog, const ImageDocument& document) {
 
 namespace {
 
-// Loads `path` into the image after the question about unsaved changes has been asked.
+// Loads `path` into the image after the question about unsaved changes has been asked. The view is
+// emptied before a failure is shown, and refilled after a load.
 void LoadChosenFile(HWND dialog, const ImageDocument& document, const PathChar* path) {
   DataFileImage& image = *document.image;
   SetImagePath(image, path);
-  document.clear_view(dialog);
-  if (!LoadDocument(dialog, document)) {
+  const bool loaded = ReadImageFile(image) == LoadResult::Loaded;
+  document.clear_view(dialog, loaded);
+  if (!loaded) {
+    ShowLoadFailure(dialog, image, *document.messages);
     ClearImagePath(image);
     image.dirty = 0;
     return;
@@ -104,7 +107,7 @@ void CloseDocument(HWND dialog, const ImageDocument& document) {
   DataFileImage& image = *document.image;
   if (!IsImageOpen(image)) return;
   if (AskToSaveDocument(dialog, document) == 0) return;
-  document.clear_view(dialog);
+  document.clear_view(dialog, false);
   image.dirty = 0;
   ClearImagePath(image);
 }

@@ -16,7 +16,9 @@
 struct ImageDocument {
   DataFileImage* image;
   const ImageMessages* messages;
-  void (*clear_view)(HWND dialog);   // empties the rows that show the image's contents
+  // Empties the rows that show the image's contents; with `refill_follows`, show_loaded comes next
+  // and turns drawing back on (ClearRows).
+  void (*clear_view)(HWND dialog, bool refill_follows);
   void (*show_loaded)(HWND dialog);  // after a successful load: builds and shows those rows
 };
 

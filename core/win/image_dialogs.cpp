@@ -95,10 +95,13 @@ bool AskYesNo(HWND owner, const std::wstring& text, UINT caption_id) {
 }
 
 int LoadImageReporting(HWND owner, DataFileImage& image, const ImageMessages& messages) {
-  const std::wstring failure = Compose(image, messages, messages.load_failed);
   if (ReadImageFile(image) == LoadResult::Loaded) return 1;
-  ShowWarningText(owner, failure);
+  ShowLoadFailure(owner, image, messages);
   return 0;
+}
+
+void ShowLoadFailure(HWND owner, const DataFileImage& image, const ImageMessages& messages) {
+  ShowWarningText(owner, Compose(image, messages, messages.load_failed));
 }
 
 int StoreImageReporting(HWND owner, DataFileImage& image, const ImageMessages& messages, StoreKind kind) {

@@ -27,8 +27,10 @@ void ShowWarningText(HWND owner, const std::wstring& text, UINT caption_id = 0);
 // A question box (MB_YESNO, MB_ICONQUESTION); true when answered Yes.
 bool AskYesNo(HWND owner, const std::wstring& text, UINT caption_id);
 
-// 1 when `length` bytes were read; 0 after a failure, which has been shown.
+// 1 when `length` bytes were read; 0 after a failure, which has been shown (ShowLoadFailure).
 int LoadImageReporting(HWND owner, DataFileImage& image, const ImageMessages& messages);
+// The message of a failed load of the image's file.
+void ShowLoadFailure(HWND owner, const DataFileImage& image, const ImageMessages& messages);
 // 1 when the whole image was written; 0 after a failure, which has been shown (dirty unchanged).
 // Before an overwrite of a file that changed on disk since it was opened or last stored, asks
 // whether to overwrite it; No writes nothing and gives 0. A backup that could not be written is

@@ -27,7 +27,6 @@ void SelectListRows(HWND list, std::span<const int32_t> rows, int32_t top_row, i
     selected[static_cast<size_t>(row)] = true;
     if (row < shown) anchor_row = row;
   }
-  SetRedraw(list, false);
   for (int32_t first = 0; first < LIST_CAPACITY; ++first) {
     if (!selected[static_cast<size_t>(first)]) continue;
     int32_t last = first;
@@ -36,12 +35,14 @@ void SelectListRows(HWND list, std::span<const int32_t> rows, int32_t top_row, i
     first = last;
   }
   if (anchor_row >= 0) {
-    SendMessageW(list, LB_SETANCHORINDEX, anchor_row, 0);
+    if (SendMessageW(list, LB_GETANCHORINDEX, 0, 0) != anchor_row) SendMessageW(list, LB_SETANCHORINDEX, anchor_row, 0);
     if (caret_row == CARET_WHERE_SELECTED) caret_row = anchor_row;
   }
-  if (caret_row != CARET_WHERE_SELECTED) SendMessageW(list, LB_SETCARETINDEX, caret_row, FALSE);
-  SendMessageW(list, LB_SETTOPINDEX, top_row, 0);
-  SetRedraw(list, true);
+  // Setting the caret scrolls the list to it even where it already is.
+  if (caret_row != CARET_WHERE_SELECTED && SendMessageW(list, LB_GETCARETINDEX, 0, 0) != caret_row) {
+    SendMessageW(list, LB_SETCARETINDEX, caret_row, FALSE);
+  }
+  if (SendMessageW(list, LB_GETTOPINDEX, 0, 0) != top_row) SendMessageW(list, LB_SETTOPINDEX, top_row, 0);
 }
 
 void SelectAllListRows(HWND list, int32_t row_count) {
@@ -63,9 +64,19 @@ void InvertListSelection(HWND list, int32_t row_count, int32_t caret_row) {
   for (int32_t row = 0; row < std::min(row_count, LIST_CAPACITY); ++row) {
     if (!was_selected[static_cast<size_t>(row)]) flipped[count++] = row;
   }
-  SetRedraw(list, false);
-  SendMessageW(list, LB_SETSEL, FALSE, -1);
-  SelectListRows(list, std::span(flipped.data(), count), selection.top_row, caret_row);
+  if (caret_row == CARET_WHERE_SELECTED) {
+    caret_row = count > 0 ? flipped[count - 1] : static_cast<int32_t>(SendMessageW(list, LB_GETCARETINDEX, 0, 0));
+  }
+  ChangeSelection(list, caret_row, selection.top_row, [&] {
+    if (selection.count > 0) SendMessageW(list, LB_SETSEL, FALSE, -1);
+    SelectListRows(list, std::span(flipped.data(), count), selection.top_row, caret_row);
+  });
+}
+
+void ClearRows(HWND control, UINT reset_message, bool refill_follows) {
+  SetRedraw(control, false);
+  SendMessageW(control, reset_message, 0, 0);
+  if (!refill_follows) SetRedraw(control, true);
 }
 
 void InsertTextRow(HWND control, UINT insert_message, int32_t row, std::string_view text) {

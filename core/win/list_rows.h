@@ -30,12 +30,29 @@ constexpr int32_t CARET_WHERE_SELECTED = -1;
 // LB_SETCARETINDEX and LB_SETTOPINDEX, would leave it: LB_SETSEL also puts the caret and the anchor
 // on the last row selected and scrolls it into view, even with drawing off, which under Wine costs a
 // scroll per row. So the rows are selected in runs (LB_SELITEMRANGE moves neither caret nor anchor)
-// and the anchor and caret are put where the last row the list has would leave them. Drawing is off
-// throughout, so the list repaints once, when it is next painted.
+// and the anchor, the caret and the top row are set where they differ from what the last row the
+// list has would leave. Drawing is left as it is: see ChangeSelection.
 void SelectListRows(HWND list, std::span<const int32_t> rows, int32_t top_row,
                     int32_t caret_row = CARET_WHERE_SELECTED);
 
-// Every row of the first `row_count` selected.
+// Runs `change`, which changes only the list's selection, then puts the caret on `caret_row` and
+// the top row back to `top_row` where they differ. A caret that moves scrolls the list to it, and
+// the top row put back scrolls it again, each a repaint: so then drawing is off throughout and the
+// list repaints once. Otherwise drawing stays on and only the rows that change are repainted.
+template <typename Change>
+void ChangeSelection(HWND list, int32_t caret_row, int32_t top_row, Change change) {
+  const bool caret_moves = SendMessageW(list, LB_GETCARETINDEX, 0, 0) != caret_row;
+  if (caret_moves) SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  change();
+  if (SendMessageW(list, LB_GETCARETINDEX, 0, 0) != caret_row) SendMessageW(list, LB_SETCARETINDEX, caret_row, FALSE);
+  if (SendMessageW(list, LB_GETTOPINDEX, 0, 0) != top_row) SendMessageW(list, LB_SETTOPINDEX, top_row, 0);
+  if (caret_moves) {
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+  }
+}
+
+// Every row of the first `row_count` selected; caret, anchor and top row stay.
 void SelectAllListRows(HWND list, int32_t row_count);
 // Each of the first `row_count` rows flipped, ending as flipping them row by row with LB_SETSEL
 // does (selection, caret, anchor), then the caret moved to `caret_row` when one is given; the top
@@ -64,6 +81,12 @@ void RewriteListRows(HWND list, std::span<const int32_t> rows, int32_t row_count
     insert(row);
   }
 }
+
+// Empties a list or combo box (`reset_message` LB_RESETCONTENT or CB_RESETCONTENT) with drawing
+// off. When it is filled again right after (`refill_follows`), drawing stays off for the fill to
+// turn on: shown empty, the list would hide its scroll bar and show it again once filled, which
+// under Wine repaints the list, its frame and the dialog behind them.
+void ClearRows(HWND control, UINT reset_message, bool refill_follows);
 
 // Inserts `text` (bytes of a data file, up to its end) as row `row`, with LB_INSERTSTRING or
 // CB_INSERTSTRING as `insert_message` says.

@@ -4,11 +4,33 @@
 // in, so a crash between those steps leaves no target at all.
 #include <windows.h>
 
-#include <cstdio>
 
 #include "file_system.h"
 
 namespace {
+
+class WinInputFile final : public InputFile {
+ public:
+  explicit WinInputFile(HANDLE file) : file_(file) {}
+  ~WinInputFile() override { CloseHandle(file_); }
+  size_t Read(uint8_t* bytes, size_t count) override {
+    size_t total = 0;
+    while (total < count) {
+      const DWORD chunk = count - total > (1u << 20) ? (1u << 20) : static_cast<DWORD>(count - total);
+      DWORD got = 0;
+      if (!ReadFile(file_, bytes + total, chunk, &got, nullptr) || got == 0) break;
+      total += got;
+    }
+    return total;
+  }
+  uint64_t Size() override {
+    LARGE_INTEGER size;
+    return GetFileSizeEx(file_, &size) ? static_cast<uint64_t>(size.QuadPart) : 0;
+  }
+
+ private:
+  HANDLE file_;
+};
 
 class WinOutputFile final : public OutputFile {
  public:
@@ -39,7 +61,12 @@ class WinOutputFile final : public OutputFile {
 
 class WinFileSystem final : public FileSystem {
  public:
-  std::FILE* OpenForReading(const PathChar* path) override { return _wfopen(path, L"rb"); }
+  // Others may go on reading and writing the file, as with the C library's fopen.
+  std::unique_ptr<InputFile> OpenForReading(const PathChar* path) override {
+    HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    return file != INVALID_HANDLE_VALUE ? std::make_unique<WinInputFile>(file) : nullptr;
+  }
   // The read-only attribute is checked by the program itself: under Wine as root a file whose
   // read-only attribute is set can still be written, where Windows refuses it.
   FileStamp Stat(const PathChar* path) override {

@@ -238,7 +238,7 @@ class FailingFileSystem : public FileSystem {
  public:
   enum Step { FailCreate, FailWriteAfter, FailCommit, FailReplace };
   FailingFileSystem(Step step, size_t bytes = 0) : step_(step), bytes_(bytes) {}
-  std::FILE* OpenForReading(const char* path) override { return real_.OpenForReading(path); }
+  std::unique_ptr<InputFile> OpenForReading(const char* path) override { return real_.OpenForReading(path); }
   FileStamp Stat(const char* path) override { return real_.Stat(path); }
   std::unique_ptr<OutputFile> CreateNew(const char* path, bool& exists) override {
     exists = false;

@@ -378,3 +378,81 @@ TEST_F(VarnholtItemTest, KanaKeyJumpsInTheOwnerList) {
 }
 
 }  // namespace
+
+namespace {
+
+// Select all, invert and the name update end exactly as their row-by-row sequences do: LB_SETSEL
+// on each row (after each selected row's text is deleted and inserted again, for the name), then
+// the caret to the current item and the top row back. The same selection, caret, anchor, top row
+// and rows, over random selections, carets and top rows, and the empty and full selections.
+TEST_F(VarnholtItemTest, SelectionCommandsEndAsTheirRowByRowSequencesDo) {
+  HWND list = Item(IDC_ITEM_LIST);
+  struct State {
+    std::vector<int> selected;
+    LRESULT caret, anchor, top;
+    std::vector<std::string> rows;
+    bool operator==(const State&) const = default;
+  };
+  auto state = [&] {
+    State s{SelectedRows(), ListMessage(LB_GETCARETINDEX), ListMessage(LB_GETANCHORINDEX), ListMessage(LB_GETTOPINDEX), {}};
+    for (int row = 0; row < ITEM_COUNT; ++row) s.rows.push_back(ListRow(row));
+    return s;
+  };
+  auto finish = [&](int top) {
+    SendMessageW(list, LB_SETCARETINDEX, g_item_editor.current_item, FALSE);
+    SendMessageW(list, LB_SETTOPINDEX, top, 0);
+  };
+  Type(IDC_ITEM_NAME, Sjis("鉄剣"));
+  uint32_t seed = 2024;
+  auto next = [&] { return (seed = seed * 1664525u + 1013904223u) >> 8; };
+  for (int trial = 0; trial < 8; ++trial) {
+    SCOPED_TRACE(trial);
+    std::vector<int> rows;
+    const uint32_t density = trial == 0 ? 0 : trial == 1 ? 100 : next() % 100;
+    for (int row = 0; row < ITEM_COUNT; ++row) {
+      if (next() % 100 < density) rows.push_back(row);
+    }
+    const int top = static_cast<int>(next() % ITEM_COUNT), caret = static_cast<int>(next() % ITEM_COUNT);
+    g_item_editor.current_item = static_cast<int32_t>(next() % ITEM_COUNT);
+    auto set_up = [&] {
+      SendMessageW(list, WM_SETREDRAW, FALSE, 0);  // painting every row would only cost time
+      SendMessageW(list, LB_SETSEL, FALSE, -1);
+      for (int row : rows) SendMessageW(list, LB_SETSEL, TRUE, row);
+      SendMessageW(list, LB_SETCARETINDEX, caret, FALSE);
+      SendMessageW(list, LB_SETTOPINDEX, top, 0);
+    };
+    set_up();
+    Command(dialog_, IDC_SELECT_ALL);
+    const State all = state();
+    set_up();
+    SendMessageW(list, LB_SELITEMRANGE, TRUE, MAKELPARAM(0, ITEM_COUNT - 1));
+    finish(top);
+    EXPECT_TRUE(all == state()) << "select all";
+
+    set_up();
+    Command(dialog_, IDC_INVERT_SELECTION);
+    const State inverted = state();
+    set_up();
+    for (int row = 0; row < ITEM_COUNT; ++row) SendMessageW(list, LB_SETSEL, ListMessage(LB_GETSEL, row) ? FALSE : TRUE, row);
+    finish(top);
+    EXPECT_TRUE(inverted == state()) << "invert";
+    EXPECT_EQ(inverted.selected.size(), ITEM_COUNT - rows.size());
+
+    set_up();
+    Command(dialog_, IDC_UPDATE_NAME);
+    const State renamed = state();
+    set_up();
+    for (int row : rows) {
+      const std::wstring text = WideOfSjis(ListRow(row));
+      SendMessageW(list, LB_DELETESTRING, row, 0);
+      SendMessageW(list, LB_INSERTSTRING, row, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    for (int row : rows) SendMessageW(list, LB_SETSEL, TRUE, row);
+    finish(top);
+    EXPECT_TRUE(renamed == state()) << "name update";
+    for (int row : rows) EXPECT_EQ(renamed.rows[static_cast<size_t>(row)], Sjis("鉄剣"));
+  }
+  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+}
+
+}  // namespace
