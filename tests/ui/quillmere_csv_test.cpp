@@ -16,23 +16,12 @@ class QuillmereCsvTest : public QuillmereTest {
     const uint8_t* data = g_officer_editor.save.data;
     return {data, data + SAVE_FILE_LENGTH};
   }
-  // File › "CSVに書き出す…" into a new file; its bytes.
   std::vector<uint8_t> Export(const std::string& name) {
-    answers_.ChooseFile(files_.Path(name));
-    Command(dialog_, ID_FILE_EXPORT_CSV);
-    EXPECT_EQ(answers_.TakeSeen().size(), 1u) << "the save dialog and nothing else";
-    return ReadFileBytes(files_.Path(name));
+    return ExportThroughMenu(dialog_, ID_FILE_EXPORT_CSV, answers_, files_.Path(name));
   }
-  // File › "CSVから読み込む…" of a file holding `bytes`; the box that followed the open dialog.
   SeenWindow Import(const std::vector<uint8_t>& bytes) {
-    const std::string path = files_.Path("import" + std::to_string(++imports_) + ".csv");
-    WriteFileBytes(path, bytes);
-    answers_.ChooseFile(path);
-    answers_.PressButton(IDOK);
-    Command(dialog_, ID_FILE_IMPORT_CSV);
-    std::vector<SeenWindow> seen = answers_.TakeSeen();
-    EXPECT_EQ(seen.size(), 2u);
-    return seen.size() == 2 ? seen.back() : SeenWindow{};
+    return ImportThroughMenu(dialog_, ID_FILE_IMPORT_CSV, answers_,
+                             files_.Path("import" + std::to_string(++imports_) + ".csv"), bytes);
   }
   int imports_ = 0;
 };

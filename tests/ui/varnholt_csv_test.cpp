@@ -15,21 +15,11 @@ class VarnholtCsvTest : public VarnholtTest {
     return {image.data, image.data + image.length};
   }
   std::vector<uint8_t> Export(const std::string& name) {
-    answers_.ChooseFile(files_.Path(name));
-    Command(dialog_, ID_FILE_EXPORT_CSV);
-    EXPECT_EQ(answers_.TakeSeen().size(), 1u) << "the save dialog and nothing else";
-    return ReadFileBytes(files_.Path(name));
+    return ExportThroughMenu(dialog_, ID_FILE_EXPORT_CSV, answers_, files_.Path(name));
   }
-  // File › "CSVから読み込む…" of a file holding `bytes`; the box that followed the open dialog.
   SeenWindow Import(const std::vector<uint8_t>& bytes) {
-    const std::string path = files_.Path("import" + std::to_string(++imports_) + ".csv");
-    WriteFileBytes(path, bytes);
-    answers_.ChooseFile(path);
-    answers_.PressButton(IDOK);
-    Command(dialog_, ID_FILE_IMPORT_CSV);
-    std::vector<SeenWindow> seen = answers_.TakeSeen();
-    EXPECT_EQ(seen.size(), 2u);
-    return seen.size() == 2 ? seen.back() : SeenWindow{};
+    return ImportThroughMenu(dialog_, ID_FILE_IMPORT_CSV, answers_,
+                             files_.Path("import" + std::to_string(++imports_) + ".csv"), bytes);
   }
   int TopRow() { return static_cast<int>(SendMessageA(Item(IDC_ITEM_LIST), LB_GETTOPINDEX, 0, 0)); }
   int imports_ = 0;

@@ -30,11 +30,11 @@ while getopts "b:r:o:h" option; do
 done
 shift $((OPTIND - 1))
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_save_image fuzz_scenario_image fuzz_text_input)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_save_image fuzz_scenario_image fuzz_text_input fuzz_csv_import)
 [ -n "$out" ] || out="$build/campaign"
 
 # Longest input per target, as cmake/native.cmake gives the bounded test runs.
-declare -A max_len=([fuzz_save_image]=2048 [fuzz_scenario_image]=2048 [fuzz_text_input]=1024)
+declare -A max_len=([fuzz_save_image]=2048 [fuzz_scenario_image]=2048 [fuzz_text_input]=1024 [fuzz_csv_import]=8192)
 
 if [ ! -f "$build/build.ninja" ] && [ ! -f "$build/Makefile" ]; then
   cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang \

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "csv.h"
+#include "ui_driver.h"
 
 // A cell to change: the row whose first cell (the key) is `key`, the column headed `column`.
 struct CsvCellChange {
@@ -47,4 +48,25 @@ inline std::string CsvHeaderLine(const std::vector<uint8_t>& file) {
   const std::string text(file.begin(), file.end());
   const size_t start = text.starts_with(UTF8_BOM) ? UTF8_BOM.size() : 0;
   return text.substr(start, text.find("\r\n") - start);
+}
+
+// The menu command `command` ("CSVに書き出す…") writing a new file at `path`; its bytes.
+inline std::vector<uint8_t> ExportThroughMenu(HWND dialog, int command, WindowAnswers& answers, const std::string& path) {
+  answers.ChooseFile(path);
+  Command(dialog, command);
+  EXPECT_EQ(answers.TakeSeen().size(), 1u) << "the save dialog and nothing else";
+  return ReadFileBytes(path);
+}
+
+// The menu command `command` ("CSVから読み込む…") reading a file written at `path` with `bytes`;
+// the box that followed the open dialog.
+inline SeenWindow ImportThroughMenu(HWND dialog, int command, WindowAnswers& answers, const std::string& path,
+                                    const std::vector<uint8_t>& bytes) {
+  WriteFileBytes(path, bytes);
+  answers.ChooseFile(path);
+  answers.PressButton(IDOK);
+  Command(dialog, command);
+  std::vector<SeenWindow> seen = answers.TakeSeen();
+  EXPECT_EQ(seen.size(), 2u);
+  return seen.size() == 2 ? seen.back() : SeenWindow{};
 }
