@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -152,13 +153,10 @@ int main(int argc, char** argv) {
   open();
   const ListState opened = ReadListState(List());
   const std::wstring wide_path = WideOfUtf8(path);
+  const auto buffer = std::make_shared<std::vector<uint8_t>>(save.size());
   rows.push_back({"save file opened (dropped)", g_dialog, nullptr, open, "file read, the list refilled", frame, nullptr,
-                  [=, &save] {
-                    std::vector<uint8_t> bytes(save.size());
-                    HANDLE file = CreateFileW(wide_path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-                    DWORD got = 0;
-                    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
-                    CloseHandle(file);
+                  [=] {
+                    ReadByHandle(wide_path, *buffer);
                     BareRefill(bare_list, opened);
                   }});
 

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -193,6 +194,7 @@ int main(int argc, char** argv) {
   {
     const std::string& path = save_path;
     const std::wstring wide_path = WideOfUtf8(path);
+    const auto buffer = std::make_shared<std::vector<uint8_t>>(save.size());
     HWND bare_owners = GetDlgItem(frame, IDC_ITEM_OWNER);
     std::vector<std::wstring> owner_texts;
     for (int row = 0; row < ROSTER_CAPACITY + 1; ++row) {
@@ -204,11 +206,7 @@ int main(int argc, char** argv) {
     rows.push_back({"save file opened (dropped)", dialog, nullptr,
                     [path] { SendMessageW(g_dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(path)), 0); },
                     "file read, owner list refilled", frame, nullptr, [=] {
-                      std::vector<uint8_t> bytes(save.size());
-                      HANDLE file = CreateFileW(wide_path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-                      DWORD got = 0;
-                      ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
-                      CloseHandle(file);
+                      ReadByHandle(wide_path, *buffer);
                       SendMessageW(bare_owners, WM_SETREDRAW, FALSE, 0);
                       SendMessageW(bare_owners, CB_RESETCONTENT, 0, 0);
                       for (size_t row = 0; row < owner_texts.size(); ++row) {

@@ -205,6 +205,13 @@ BenchRow StoreRow(const std::string& name, HWND dialog, const std::function<void
   return row;
 }
 
+void ReadByHandle(const std::wstring& path, std::vector<uint8_t>& buffer) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  DWORD got = 0;
+  ReadFile(file, buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr);
+  CloseHandle(file);
+}
+
 void StoreByRename(const std::wstring& path, const std::vector<uint8_t>& bytes) {
   const std::wstring temporary = path + L".tmp";
   HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -77,6 +77,9 @@ BenchRow StoreRow(const std::string& name, HWND dialog, const std::function<void
                   const std::function<void()>& store, HWND bare_frame, const std::wstring& bare_path,
                   const std::vector<uint8_t>& bytes, bool with_backup);
 
+// The plainest read of a whole file, into `buffer` as large as the file.
+void ReadByHandle(const std::wstring& path, std::vector<uint8_t>& buffer);
+
 // The plainest safe store of `bytes` at `path`: a new temporary beside it written, flushed, and
 // renamed over it.
 void StoreByRename(const std::wstring& path, const std::vector<uint8_t>& bytes);
