@@ -10,6 +10,8 @@
 #include <span>
 #include <string_view>
 
+#include "controls.h"
+
 // The most rows a list of either program holds (the officer list; the item list has 255).
 constexpr int32_t LIST_CAPACITY = 1000;
 
@@ -42,14 +44,11 @@ void SelectListRows(HWND list, std::span<const int32_t> rows, int32_t top_row,
 template <typename Change>
 void ChangeSelection(HWND list, int32_t caret_row, int32_t top_row, Change change) {
   const bool caret_moves = SendMessageW(list, LB_GETCARETINDEX, 0, 0) != caret_row;
-  if (caret_moves) SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  if (caret_moves) SetRedraw(list, false);
   change();
   if (SendMessageW(list, LB_GETCARETINDEX, 0, 0) != caret_row) SendMessageW(list, LB_SETCARETINDEX, caret_row, FALSE);
   if (SendMessageW(list, LB_GETTOPINDEX, 0, 0) != top_row) SendMessageW(list, LB_SETTOPINDEX, top_row, 0);
-  if (caret_moves) {
-    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list, nullptr, TRUE);
-  }
+  if (caret_moves) SetRedraw(list, true);
 }
 
 // Every row of the first `row_count` selected; caret, anchor and top row stay.
