@@ -191,24 +191,34 @@ TEST_F(QuillmereTest, OtherKeysAndKeysWithoutAFileReachTheListItself) {
 
 namespace {
 
-// Invert ends exactly as flipping each row in turn with LB_SETSEL does: the same selection, caret,
-// anchor and top row, over random selections and the empty and full ones.
-TEST_F(QuillmereTest, InvertEndsAsFlippingEachRowDoes) {
+// Invert, the reading sort and the family name update end exactly as their row-by-row sequences
+// do: each row flipped with LB_SETSEL; the list refilled in the new order (or each selected row
+// deleted and inserted again) and LB_SETSEL on the row of each officer selected before, in the old
+// row order; then the top row back. The same selection, caret, anchor, top row and rows, over
+// random selections and the empty and full ones.
+TEST_F(QuillmereTest, SelectionCommandsEndAsTheirRowByRowSequencesDo) {
   OpenSample();
   answers_.TakeSeen();
   const int n = ListCount();
   struct State {
     std::vector<int> selected;
     LRESULT caret, anchor, top;
+    std::vector<std::string> rows;
     bool operator==(const State&) const = default;
   };
   auto state = [&] {
-    return State{SelectedRows(), SendMessageW(List(), LB_GETCARETINDEX, 0, 0), SendMessageW(List(), LB_GETANCHORINDEX, 0, 0),
-                 SendMessageW(List(), LB_GETTOPINDEX, 0, 0)};
+    State s{SelectedRows(), SendMessageW(List(), LB_GETCARETINDEX, 0, 0), SendMessageW(List(), LB_GETANCHORINDEX, 0, 0),
+            SendMessageW(List(), LB_GETTOPINDEX, 0, 0), {}};
+    for (int row = 0; row < n; ++row) s.rows.push_back(ListRow(row));
+    return s;
   };
+  auto insert = [&](int row, const std::string& sjis) {
+    SendMessageW(List(), LB_INSERTSTRING, row, reinterpret_cast<LPARAM>(WideOfSjis(sjis).c_str()));
+  };
+  SetText(IDC_FAMILY_NAME, Sjis("藍"));
   uint32_t seed = 12345;
   auto next = [&] { return (seed = seed * 1664525u + 1013904223u) >> 8; };
-  for (int trial = 0; trial < 10; ++trial) {
+  for (int trial = 0; trial < 6; ++trial) {
     SCOPED_TRACE(trial);
     std::vector<int> rows;
     const uint32_t density = trial == 0 ? 0 : trial == 1 ? 100 : next() % 100;
@@ -217,6 +227,7 @@ TEST_F(QuillmereTest, InvertEndsAsFlippingEachRowDoes) {
     }
     const int top = static_cast<int>(next() % static_cast<uint32_t>(n));
     auto set_up = [&] {
+      Command(dialog_, ID_SORT_BY_ID);
       SendMessageW(List(), WM_SETREDRAW, FALSE, 0);  // painting every row would only cost time
       SendMessageW(List(), LB_SETSEL, FALSE, -1);
       SendMessageW(List(), LB_SETCARETINDEX, 0, 0);
@@ -229,9 +240,36 @@ TEST_F(QuillmereTest, InvertEndsAsFlippingEachRowDoes) {
     set_up();
     for (int row = 0; row < n; ++row) SendMessageW(List(), LB_SETSEL, SendMessageW(List(), LB_GETSEL, row, 0) ? FALSE : TRUE, row);
     SetTopRow(top);
-    EXPECT_TRUE(inverted == state());
+    EXPECT_TRUE(inverted == state()) << "invert";
     EXPECT_EQ(inverted.selected.size(), static_cast<size_t>(n) - rows.size());
+
+    set_up();
+    Command(dialog_, ID_SORT_BY_READING);
+    const State sorted = state();
+    const std::vector<OfficerId> order(g_officer_editor.order.begin(), g_officer_editor.order.begin() + n);
+    set_up();
+    SendMessageW(List(), LB_RESETCONTENT, 0, 0);
+    for (int row = 0; row < n; ++row) insert(row, sorted.rows[static_cast<size_t>(row)]);
+    for (int row : rows) {
+      const OfficerId id = g_officer_editor.roster.ids[static_cast<size_t>(row)];
+      SendMessageW(List(), LB_SETSEL, TRUE, std::find(order.begin(), order.end(), id) - order.begin());
+    }
+    SetTopRow(top);
+    EXPECT_TRUE(sorted == state()) << "sort by reading";
+
+    set_up();
+    Command(dialog_, IDC_SET_FAMILY_NAME);
+    const State renamed = state();
+    set_up();
+    for (int row : rows) {
+      SendMessageW(List(), LB_DELETESTRING, row, 0);
+      insert(row, renamed.rows[static_cast<size_t>(row)]);
+    }
+    for (int row : rows) SendMessageW(List(), LB_SETSEL, TRUE, row);
+    SetTopRow(top);
+    EXPECT_TRUE(renamed == state()) << "family name";
   }
+  SendMessageW(List(), WM_SETREDRAW, TRUE, 0);
 }
 
 }  // namespace
