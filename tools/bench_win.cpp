@@ -119,23 +119,6 @@ HWND BareWindow::Copy(int control_id) {
   return copy;
 }
 
-ListState ReadListState(HWND list) {
-  ListState state;
-  const auto rows = static_cast<int32_t>(SendMessageW(list, LB_GETCOUNT, 0, 0));
-  for (int32_t row = 0; row < rows; ++row) {
-    std::wstring text(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, row, 0)) + 1, L'\0');
-    text.resize(static_cast<size_t>(SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()))));
-    state.texts.push_back(text);
-  }
-  state.selected.resize(static_cast<size_t>(rows));
-  state.selected.resize(static_cast<size_t>(std::max<LRESULT>(
-      0, SendMessageW(list, LB_GETSELITEMS, rows, reinterpret_cast<LPARAM>(state.selected.data())))));
-  state.caret = static_cast<int32_t>(SendMessageW(list, LB_GETCARETINDEX, 0, 0));
-  state.anchor = static_cast<int32_t>(SendMessageW(list, LB_GETANCHORINDEX, 0, 0));
-  state.top = static_cast<int32_t>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
-  return state;
-}
-
 void BareSelect(HWND list, const ListState& state, bool drawing_off) {
   if (drawing_off) SendMessageW(list, WM_SETREDRAW, FALSE, 0);
   if (SendMessageW(list, LB_GETSELCOUNT, 0, 0) > 0) SendMessageW(list, LB_SETSEL, FALSE, -1);

@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "ui_driver.h"
+
 // One line of the table. `set_up` and `baseline_set_up` may be empty.
 struct BenchRow {
   std::string command;  // UTF-8
@@ -46,15 +48,6 @@ class BareWindow {
   HWND model_;
   HWND frame_;
 };
-
-// What a list box shows: its rows and their selection, caret, anchor and top row.
-struct ListState {
-  std::vector<std::wstring> texts;
-  std::vector<int32_t> selected;
-  int32_t caret, anchor, top;
-  bool operator==(const ListState&) const = default;
-};
-ListState ReadListState(HWND list);
 
 // The bare ways to put a list box into a state: only its selection (any selected row cleared, the
 // selected runs by LB_SELITEMRANGE, then the anchor, the caret and the top row set where they

@@ -200,20 +200,9 @@ TEST_F(QuillmereTest, SelectionCommandsEndAsTheirRowByRowSequencesDo) {
   OpenSample();
   answers_.TakeSeen();
   const int n = ListCount();
-  struct State {
-    std::vector<int> selected;
-    LRESULT caret, anchor, top;
-    std::vector<std::string> rows;
-    bool operator==(const State&) const = default;
-  };
-  auto state = [&] {
-    State s{SelectedRows(), SendMessageW(List(), LB_GETCARETINDEX, 0, 0), SendMessageW(List(), LB_GETANCHORINDEX, 0, 0),
-            SendMessageW(List(), LB_GETTOPINDEX, 0, 0), {}};
-    for (int row = 0; row < n; ++row) s.rows.push_back(ListRow(row));
-    return s;
-  };
-  auto insert = [&](int row, const std::string& sjis) {
-    SendMessageW(List(), LB_INSERTSTRING, row, reinterpret_cast<LPARAM>(WideOfSjis(sjis).c_str()));
+  auto state = [&] { return ReadListState(List()); };
+  auto insert = [&](int row, const std::wstring& text) {
+    SendMessageW(List(), LB_INSERTSTRING, row, reinterpret_cast<LPARAM>(text.c_str()));
   };
   SetText(IDC_FAMILY_NAME, Sjis("藍"));
   uint32_t seed = 12345;
@@ -236,7 +225,7 @@ TEST_F(QuillmereTest, SelectionCommandsEndAsTheirRowByRowSequencesDo) {
     };
     set_up();
     Command(dialog_, IDC_INVERT_SELECTION);
-    const State inverted = state();
+    const ListState inverted = state();
     set_up();
     for (int row = 0; row < n; ++row) SendMessageW(List(), LB_SETSEL, SendMessageW(List(), LB_GETSEL, row, 0) ? FALSE : TRUE, row);
     SetTopRow(top);
@@ -245,11 +234,11 @@ TEST_F(QuillmereTest, SelectionCommandsEndAsTheirRowByRowSequencesDo) {
 
     set_up();
     Command(dialog_, ID_SORT_BY_READING);
-    const State sorted = state();
+    const ListState sorted = state();
     const std::vector<OfficerId> order(g_officer_editor.order.begin(), g_officer_editor.order.begin() + n);
     set_up();
     SendMessageW(List(), LB_RESETCONTENT, 0, 0);
-    for (int row = 0; row < n; ++row) insert(row, sorted.rows[static_cast<size_t>(row)]);
+    for (int row = 0; row < n; ++row) insert(row, sorted.texts[static_cast<size_t>(row)]);
     for (int row : rows) {
       const OfficerId id = g_officer_editor.roster.ids[static_cast<size_t>(row)];
       SendMessageW(List(), LB_SETSEL, TRUE, std::find(order.begin(), order.end(), id) - order.begin());
@@ -259,11 +248,11 @@ TEST_F(QuillmereTest, SelectionCommandsEndAsTheirRowByRowSequencesDo) {
 
     set_up();
     Command(dialog_, IDC_SET_FAMILY_NAME);
-    const State renamed = state();
+    const ListState renamed = state();
     set_up();
     for (int row : rows) {
       SendMessageW(List(), LB_DELETESTRING, row, 0);
-      insert(row, renamed.rows[static_cast<size_t>(row)]);
+      insert(row, renamed.texts[static_cast<size_t>(row)]);
     }
     for (int row : rows) SendMessageW(List(), LB_SETSEL, TRUE, row);
     SetTopRow(top);

@@ -387,17 +387,7 @@ namespace {
 // and rows, over random selections, carets and top rows, and the empty and full selections.
 TEST_F(VarnholtItemTest, SelectionCommandsEndAsTheirRowByRowSequencesDo) {
   HWND list = Item(IDC_ITEM_LIST);
-  struct State {
-    std::vector<int> selected;
-    LRESULT caret, anchor, top;
-    std::vector<std::string> rows;
-    bool operator==(const State&) const = default;
-  };
-  auto state = [&] {
-    State s{SelectedRows(), ListMessage(LB_GETCARETINDEX), ListMessage(LB_GETANCHORINDEX), ListMessage(LB_GETTOPINDEX), {}};
-    for (int row = 0; row < ITEM_COUNT; ++row) s.rows.push_back(ListRow(row));
-    return s;
-  };
+  auto state = [&] { return ReadListState(list); };
   auto finish = [&](int top) {
     SendMessageW(list, LB_SETCARETINDEX, g_item_editor.current_item, FALSE);
     SendMessageW(list, LB_SETTOPINDEX, top, 0);
@@ -423,7 +413,7 @@ TEST_F(VarnholtItemTest, SelectionCommandsEndAsTheirRowByRowSequencesDo) {
     };
     set_up();
     Command(dialog_, IDC_SELECT_ALL);
-    const State all = state();
+    const ListState all = state();
     set_up();
     SendMessageW(list, LB_SELITEMRANGE, TRUE, MAKELPARAM(0, ITEM_COUNT - 1));
     finish(top);
@@ -431,7 +421,7 @@ TEST_F(VarnholtItemTest, SelectionCommandsEndAsTheirRowByRowSequencesDo) {
 
     set_up();
     Command(dialog_, IDC_INVERT_SELECTION);
-    const State inverted = state();
+    const ListState inverted = state();
     set_up();
     for (int row = 0; row < ITEM_COUNT; ++row) SendMessageW(list, LB_SETSEL, ListMessage(LB_GETSEL, row) ? FALSE : TRUE, row);
     finish(top);
@@ -440,17 +430,16 @@ TEST_F(VarnholtItemTest, SelectionCommandsEndAsTheirRowByRowSequencesDo) {
 
     set_up();
     Command(dialog_, IDC_UPDATE_NAME);
-    const State renamed = state();
+    const ListState renamed = state();
     set_up();
     for (int row : rows) {
-      const std::wstring text = WideOfSjis(ListRow(row));
       SendMessageW(list, LB_DELETESTRING, row, 0);
-      SendMessageW(list, LB_INSERTSTRING, row, reinterpret_cast<LPARAM>(text.c_str()));
+      SendMessageW(list, LB_INSERTSTRING, row, reinterpret_cast<LPARAM>(renamed.texts[static_cast<size_t>(row)].c_str()));
     }
     for (int row : rows) SendMessageW(list, LB_SETSEL, TRUE, row);
     finish(top);
     EXPECT_TRUE(renamed == state()) << "name update";
-    for (int row : rows) EXPECT_EQ(renamed.rows[static_cast<size_t>(row)], Sjis("鉄剣"));
+    for (int row : rows) EXPECT_EQ(renamed.texts[static_cast<size_t>(row)], WideOfSjis(Sjis("鉄剣")));
   }
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
 }

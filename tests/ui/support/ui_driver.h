@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <cstdint>
 #include <deque>
 #include <string>
 #include <string_view>
@@ -64,6 +65,15 @@ void SetWindowSjis(HWND window, const std::string& sjis);
 std::string MenuText(HMENU menu, UINT item, UINT flags);
 // Row `row` of a list or combo box in Shift-JIS (LB_GETTEXTLEN/LB_GETTEXT or the CB_ pair).
 std::string ListText(HWND control, UINT length_message, UINT text_message, int row);
+
+// What a list box shows: its rows and their selection, caret, anchor and top row.
+struct ListState {
+  std::vector<std::wstring> texts;
+  std::vector<int32_t> selected;
+  int32_t caret, anchor, top;
+  bool operator==(const ListState&) const = default;
+};
+ListState ReadListState(HWND list);
 
 // A drop of one file (UTF-8 path) as Explorer hands it over with WM_DROPFILES; the receiver frees it.
 HDROP MakeDrop(const std::string& path);
