@@ -1,4 +1,4 @@
-# Tests of the release ZIP that scripts/package writes (included by cmake/native.cmake, which has
+# Tests of the release ZIP that scripts/package writes (included by cmake/linux_host.cmake, which has
 # chosen WIN_TEST_ARCH and configured the Wine runner). Both build the programs again in trees of
 # their own; `ctest -L package` runs just these, `ctest -LE package` everything else.
 # - package_as_shipped: the package for the architecture this machine runs (the shipped i686 one

@@ -7,9 +7,9 @@ endif()
 add_link_options(-static -static-libgcc -static-libstdc++)
 add_compile_definitions(WIN32_LEAN_AND_MEAN)
 
-file(GLOB CORE_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/core/win/*.cpp)
+# The shared Win32 layer with Windows' own platform adapters (file system, code page 932).
+file(GLOB CORE_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/core/win32/*.cpp ${CMAKE_SOURCE_DIR}/core/platform/win_*.cpp)
 add_library(core_win STATIC ${CORE_WIN_SOURCES})
-target_include_directories(core_win PUBLIC ${CMAKE_SOURCE_DIR}/core/win ${CMAKE_SOURCE_DIR}/packaging)
 target_link_libraries(core_win PUBLIC core_data comdlg32 shell32)
 target_compile_options(core_win PRIVATE -Wall -Wextra)
 
@@ -19,7 +19,7 @@ function(add_editor_program name dir)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
   list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
   add_library(${name}_app STATIC ${sources})
-  target_include_directories(${name}_app PUBLIC ${CMAKE_SOURCE_DIR}/${dir})
+  target_include_directories(${name}_app PUBLIC ${CMAKE_SOURCE_DIR}/${dir} PRIVATE ${CMAKE_SOURCE_DIR}/packaging)
   target_link_libraries(${name}_app PUBLIC core_win)
   target_compile_options(${name}_app PRIVATE -Wall -Wextra)
   add_executable(${name} WIN32 ${CMAKE_SOURCE_DIR}/${dir}/main.cpp ${ARGN})
@@ -98,7 +98,7 @@ endforeach()
 # The resource scripts include the shared layer's string table, which the resource compiler's
 # dependency scan does not see.
 set_source_files_properties(${CMAKE_SOURCE_DIR}/officer_editor/quillmere.rc ${CMAKE_SOURCE_DIR}/item_editor/varnholt.rc
-                            PROPERTIES OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/core/win/shared_strings.rc;${CMAKE_SOURCE_DIR}/core/win/shared_strings.h")
+                            PROPERTIES OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/core/win32/shared_strings.rc;${CMAKE_SOURCE_DIR}/core/win32/shared_strings.h")
 
 # --- Crash test of storing ---------------------------------------------------------------------
 # The real programs killed at random moments while they store one file again and again (a console
@@ -106,11 +106,7 @@ set_source_files_properties(${CMAKE_SOURCE_DIR}/officer_editor/quillmere.rc ${CM
 add_executable(crash_store_win ${CMAKE_SOURCE_DIR}/tools/crash_store_win.cpp
                                ${CMAKE_SOURCE_DIR}/tools/crash_store_quillmere.cpp
                                ${CMAKE_SOURCE_DIR}/tools/crash_store_varnholt.cpp)
-# Each program's resource.h, one per source.
-set_source_files_properties(${CMAKE_SOURCE_DIR}/tools/crash_store_quillmere.cpp PROPERTIES
-                            INCLUDE_DIRECTORIES ${CMAKE_SOURCE_DIR}/officer_editor)
-set_source_files_properties(${CMAKE_SOURCE_DIR}/tools/crash_store_varnholt.cpp PROPERTIES
-                            INCLUDE_DIRECTORIES ${CMAKE_SOURCE_DIR}/item_editor)
+target_include_directories(crash_store_win PRIVATE ${CMAKE_SOURCE_DIR}/officer_editor ${CMAKE_SOURCE_DIR}/item_editor)
 target_link_libraries(crash_store_win PRIVATE ui_support sample_data)
 target_compile_options(crash_store_win PRIVATE -Wall -Wextra)
 add_dependencies(crash_store_win Quillmere Varnholt)

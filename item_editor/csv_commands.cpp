@@ -6,10 +6,10 @@
 #include <optional>
 #include <string>
 
-#include "csv_files.h"
-#include "item_csv.h"
+#include "formats/item_csv.h"
 #include "item_editor.h"
-#include "win_cp932_codec.h"
+#include "platform/win_cp932_codec.h"
+#include "win32/csv_files.h"
 
 namespace {
 

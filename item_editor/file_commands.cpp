@@ -2,13 +2,14 @@
 // scenario file (overwrite).
 #include <windows.h>
 
-#include "controls.h"
-#include "file_commands.h"
 #include "item_editor.h"
-#include "list_rows.h"
-#include "officer_edits.h"
-#include "resource.h"
-#include "text_boundary.h"
+#include "model/officer_edits.h"
+#include "platform/win_text_boundary.h"
+#include "varnholt_resource.h"
+#include "win32/controls.h"
+#include "win32/file_commands.h"
+#include "win32/list_rows.h"
+#include "win32/string_table.h"
 
 namespace {
 

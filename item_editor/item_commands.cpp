@@ -8,14 +8,15 @@
 #include <string>
 #include <string_view>
 
-#include "controls.h"
-#include "image_dialogs.h"
-#include "list_rows.h"
-#include "initial_items.h"
 #include "item_editor.h"
-#include "resource.h"
-#include "text_boundary.h"
-#include "text_field.h"
+#include "model/initial_items.h"
+#include "model/text_field.h"
+#include "platform/win_text_boundary.h"
+#include "varnholt_resource.h"
+#include "win32/controls.h"
+#include "win32/image_dialogs.h"
+#include "win32/list_rows.h"
+#include "win32/string_table.h"
 
 namespace {
 

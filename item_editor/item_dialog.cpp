@@ -7,14 +7,16 @@
 
 #include <shellapi.h>
 
-#include "controls.h"
-#include "file_commands.h"
-#include "image_dialogs.h"
-#include "ini_paths.h"
+#include "formats/ini_paths.h"
 #include "item_editor.h"
-#include "kana_binding.h"
-#include "resource.h"
-#include "text_boundary.h"
+#include "platform/win_text_boundary.h"
+#include "release_resources.h"
+#include "varnholt_resource.h"
+#include "win32/controls.h"
+#include "win32/file_commands.h"
+#include "win32/image_dialogs.h"
+#include "win32/kana_binding.h"
+#include "win32/string_table.h"
 
 namespace {
 
@@ -108,7 +110,7 @@ BOOL StartItemEditor(HWND dialog, ItemEditorStart& start) {
   LimitEdits(dialog, EDIT_LIMITS);
   BindKanaJump(GetDlgItem(dialog, IDC_ITEM_OWNER), g_item_editor.owner_jump);
   DragAcceptFiles(dialog, TRUE);
-  ShowProgramIcon(dialog);
+  ShowProgramIcon(dialog, IDI_PROGRAM);
   ShowItemEditorTitle(dialog);
   ShowCurrentItem(dialog);  // no owner: no save file is open yet
   ShowWindow(dialog, SW_SHOW);
@@ -185,7 +187,7 @@ INT_PTR CALLBACK ItemDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM
 // button.
 bool JumpOwnerList(HWND combo, WPARAM key) {
   const OfficerRoster& roster = g_item_editor.roster;
-  ComboBoxKanaJump jump(combo, g_item_editor.images[SAVE_SLOT],
+  ComboBoxKanaJump jump(combo, OpenImageBytes(g_item_editor.images[SAVE_SLOT]),
                         std::span<const OfficerId>(roster.ids.data(), static_cast<size_t>(roster.count)));
   return KanaJump(jump, key);
 }

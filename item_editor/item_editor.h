@@ -7,11 +7,11 @@
 #include <cstdint>
 #include <span>
 
-#include "data_image.h"
-#include "item_table.h"
-#include "kana_binding.h"
-#include "list_rows.h"
-#include "roster.h"
+#include "formats/data_image.h"
+#include "model/item_table.h"
+#include "model/roster.h"
+#include "win32/kana_binding.h"
+#include "win32/list_rows.h"
 
 // The two data images, by slot number.
 constexpr int SCENARIO_SLOT = 0;  // "D_SCE.S8", loaded at start-up and required

@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "item_editor.h"
-#include "message_loop.h"
+#include "win32/message_loop.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   ItemEditorStart start = ItemEditorStart::NoWindow;

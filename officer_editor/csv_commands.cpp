@@ -5,10 +5,10 @@
 #include <span>
 #include <string>
 
-#include "csv_files.h"
-#include "officer_csv.h"
+#include "formats/officer_csv.h"
 #include "officer_editor.h"
-#include "win_cp932_codec.h"
+#include "platform/win_cp932_codec.h"
+#include "win32/csv_files.h"
 
 namespace {
 

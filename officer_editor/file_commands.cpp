@@ -1,9 +1,9 @@
 // Quillmere's File menu over its one image, the save file.
 #include <windows.h>
 
-#include "file_commands.h"
 #include "officer_editor.h"
-#include "resource.h"
+#include "quillmere_resource.h"
+#include "win32/file_commands.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Quillmere's entry point: the dialog and its message loop.
 #include <windows.h>
 
-#include "message_loop.h"
 #include "officer_editor.h"
+#include "win32/message_loop.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   HWND dialog = CreateOfficerDialog(instance);

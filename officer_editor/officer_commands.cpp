@@ -5,12 +5,13 @@
 
 #include <string>
 
-#include "controls.h"
-#include "image_dialogs.h"
-#include "officer_edits.h"
+#include "model/officer_edits.h"
 #include "officer_editor.h"
-#include "resource.h"
-#include "text_boundary.h"
+#include "platform/win_text_boundary.h"
+#include "quillmere_resource.h"
+#include "win32/controls.h"
+#include "win32/image_dialogs.h"
+#include "win32/string_table.h"
 
 namespace {
 

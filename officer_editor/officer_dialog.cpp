@@ -3,12 +3,13 @@
 
 #include <shellapi.h>
 
-#include "controls.h"
-#include "file_commands.h"
-#include "kana_binding.h"
-#include "officer_edits.h"
+#include "model/officer_edits.h"
 #include "officer_editor.h"
-#include "resource.h"
+#include "quillmere_resource.h"
+#include "release_resources.h"
+#include "win32/controls.h"
+#include "win32/file_commands.h"
+#include "win32/kana_binding.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ BOOL InitOfficerDialog(HWND dialog) {
   SendDlgItemMessageW(dialog, IDC_NO_AGING, BM_SETCHECK, BST_CHECKED, 0);
   BindKanaJump(GetDlgItem(dialog, IDC_OFFICER_LIST), g_officer_editor.list_jump);
   DragAcceptFiles(dialog, TRUE);
-  ShowProgramIcon(dialog);
+  ShowProgramIcon(dialog, IDI_PROGRAM);
   ShowWindow(dialog, SW_SHOW);
   return TRUE;
 }

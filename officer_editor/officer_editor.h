@@ -6,11 +6,11 @@
 
 #include <array>
 
-#include "data_image.h"
-#include "display_order.h"
-#include "kana_binding.h"
-#include "list_rows.h"
-#include "roster.h"
+#include "formats/data_image.h"
+#include "model/display_order.h"
+#include "model/roster.h"
+#include "win32/kana_binding.h"
+#include "win32/list_rows.h"
 
 // Everything the program keeps for its whole life.
 struct OfficerEditorState {

@@ -2,11 +2,11 @@
 // kept across every change of rows.
 #include <windows.h>
 
-#include "controls.h"
-#include "image_dialogs.h"
-#include "officer_edits.h"
+#include "model/officer_edits.h"
 #include "officer_editor.h"
-#include "resource.h"
+#include "quillmere_resource.h"
+#include "win32/controls.h"
+#include "win32/image_dialogs.h"
 
 namespace {
 
@@ -88,6 +88,6 @@ void InvertOfficerSelection(HWND dialog) {
 
 bool JumpOfficerList(HWND list, WPARAM key) {
   const OfficerEditorState& state = g_officer_editor;
-  ListBoxKanaJump jump(list, state.save, std::span(state.order.data(), static_cast<size_t>(state.roster.count)));
+  ListBoxKanaJump jump(list, OpenImageBytes(state.save), std::span(state.order.data(), static_cast<size_t>(state.roster.count)));
   return KanaJump(jump, key);
 }

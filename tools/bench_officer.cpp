@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "data_image.h"
-#include "display_order.h"
-#include "officer_edits.h"
-#include "roster.h"
+#include "formats/data_image.h"
+#include "model/display_order.h"
+#include "model/officer_edits.h"
+#include "model/roster.h"
 #include "sample_data.h"
 #include "sjis_text.h"
 

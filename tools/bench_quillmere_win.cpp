@@ -11,7 +11,7 @@
 
 #include "bench_win.h"
 #include "officer_editor.h"
-#include "resource.h"
+#include "quillmere_resource.h"
 #include "ui_driver.h"
 
 namespace {

@@ -11,9 +11,9 @@
 
 #include "bench_win.h"
 #include "item_editor.h"
-#include "resource.h"
 #include "sample_data.h"
 #include "ui_driver.h"
+#include "varnholt_resource.h"
 
 namespace {
 

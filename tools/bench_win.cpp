@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "officer_tables.h"
-#include "roster.h"
+#include "model/officer_tables.h"
+#include "model/roster.h"
 #include "sample_data.h"
 #include "ui_driver.h"
 

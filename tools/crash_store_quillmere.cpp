@@ -2,10 +2,10 @@
 #include <string>
 
 #include "crash_store_images.h"
-#include "officer_edits.h"
+#include "model/officer_edits.h"
+#include "model/roster.h"
 #include "program_driver.h"
-#include "resource.h"  // Quillmere's
-#include "roster.h"
+#include "quillmere_resource.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "crash_store_images.h"
-#include "item_table.h"
+#include "model/item_table.h"
+#include "model/roster.h"
 #include "program_driver.h"
-#include "resource.h"  // Varnholt's
-#include "roster.h"
+#include "varnholt_resource.h"
 
 namespace {
 

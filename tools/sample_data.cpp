@@ -8,10 +8,10 @@
 #include <iterator>
 #include <string>
 
-#include "data_image.h"
-#include "initial_items.h"
-#include "item_table.h"
-#include "roster.h"
+#include "formats/data_image.h"
+#include "model/initial_items.h"
+#include "model/item_table.h"
+#include "model/roster.h"
 #include "sjis_text.h"
 
 namespace {

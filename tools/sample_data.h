@@ -6,8 +6,8 @@
 #include <iterator>
 #include <vector>
 
-#include "officer_tables.h"
-#include "roster.h"
+#include "model/officer_tables.h"
+#include "model/roster.h"
 
 // A save file of SAVE_FILE_LENGTH bytes. Officers 0 to 657 carry invented Shift-JIS names and
 // half-width katakana readings (a few records are empty); ids 660, 661, 700 and 759 are in use,

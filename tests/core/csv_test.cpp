@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "choice_texts.h"
-#include "csv.h"
-#include "iconv_cp932_codec.h"
-#include "item_csv.h"
-#include "item_table.h"
-#include "officer_csv.h"
-#include "officer_edits.h"
-#include "roster.h"
+#include "formats/choice_texts.h"
+#include "formats/csv.h"
+#include "formats/item_csv.h"
+#include "formats/officer_csv.h"
+#include "model/item_table.h"
+#include "model/officer_edits.h"
+#include "model/roster.h"
+#include "platform/iconv_cp932_codec.h"
 #include "sample_data.h"
 #include "sjis_text.h"
 

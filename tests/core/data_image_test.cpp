@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "data_image.h"
+#include "formats/data_image.h"
 
 namespace fs = std::filesystem;
 

@@ -5,7 +5,7 @@
 #include <iterator>
 #include <string>
 
-#include "ini_paths.h"
+#include "formats/ini_paths.h"
 #include "sjis_text.h"
 
 namespace {

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "data_image.h"
-#include "initial_items.h"
-#include "item_table.h"
+#include "formats/data_image.h"
+#include "model/initial_items.h"
+#include "model/item_table.h"
 #include "sjis_text.h"
 
 namespace {
@@ -55,8 +55,8 @@ TEST(InitialItems, ByteLiteralsAreTheTextsBesideThem) {
     const char* path;
     size_t literals;
   };
-  const Source sources[] = {{EDITORS_SOURCE_DIR "/core/initial_items.cpp", INITIAL_ITEM_KIND_COUNT},
-                            {EDITORS_SOURCE_DIR "/core/kana_jump.cpp", 1}};
+  const Source sources[] = {{EDITORS_SOURCE_DIR "/core/model/initial_items.cpp", INITIAL_ITEM_KIND_COUNT},
+                            {EDITORS_SOURCE_DIR "/core/model/kana_jump.cpp", 1}};
   const std::regex literal(R"re("((?:\\x[0-9A-F]{2})+)" /\* (.+?) \*/)re");
   std::vector<std::string> initial_names;
   for (const Source& source : sources) {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "data_image.h"
-#include "item_table.h"
-#include "roster.h"
+#include "formats/data_image.h"
+#include "model/item_table.h"
+#include "model/roster.h"
 #include "sample_data.h"
 #include "sjis_text.h"
 

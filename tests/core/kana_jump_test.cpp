@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "data_image.h"
-#include "kana_jump.h"
+#include "formats/data_image.h"
+#include "model/kana_jump.h"
 #include "sjis_text.h"
 
 namespace {
@@ -256,15 +256,17 @@ TEST(KanaJump, ReadsTheFirstByteOfEachOfficersReading) {
   for (OfficerId id = 100; id < 140; ++id) rows.push_back(id);
   rows.push_back(0);
 
-  SaveList list(save, rows);
+  SaveList list(OpenImageBytes(save), rows);
   EXPECT_TRUE(KanaJump(list, KEY_KA));
   EXPECT_EQ(list.top, 10);
   EXPECT_TRUE(KanaJump(list, KEY_KA));
   EXPECT_EQ(list.top, 20);
 
   save.path[0] = '\0';  // the save file was closed
-  EXPECT_FALSE(KanaJump(list, KEY_KA));
-  EXPECT_EQ(list.top, 20);
+  SaveList closed(OpenImageBytes(save), rows);
+  closed.top = 20;
+  EXPECT_FALSE(KanaJump(closed, KEY_KA));
+  EXPECT_EQ(closed.top, 20);
 }
 
 }  // namespace

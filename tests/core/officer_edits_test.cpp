@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "data_image.h"
-#include "officer_edits.h"
-#include "roster.h"
+#include "formats/data_image.h"
+#include "model/officer_edits.h"
+#include "model/roster.h"
 #include "sample_data.h"
 #include "sjis_text.h"
 

@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "data_image.h"
-#include "roster.h"
+#include "formats/data_image.h"
+#include "model/roster.h"
 #include "sample_data.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "model/text_field.h"
 #include "sjis_text.h"
-#include "text_field.h"
 
 namespace {
 

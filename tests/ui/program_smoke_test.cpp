@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "officer_tables.h"
+#include "model/officer_tables.h"
 #include "program_driver.h"
-#include "resource.h"  // Quillmere's
+#include "quillmere_resource.h"
 #include "sample_data.h"
 #include "sjis_text.h"
 #include "ui_driver.h"

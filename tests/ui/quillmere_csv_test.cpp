@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "csv_edit.h"
+#include "platform/win_cp932_codec.h"
 #include "quillmere_fixture.h"
-#include "win_cp932_codec.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "officer_edits.h"
+#include "model/officer_edits.h"
 #include "quillmere_fixture.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "officer_editor.h"
-#include "resource.h"
+#include "quillmere_resource.h"
 #include "sample_data.h"
 #include "sjis_text.h"
 #include "ui_driver.h"

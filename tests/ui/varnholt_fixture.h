@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "item_editor.h"
-#include "officer_tables.h"
-#include "resource.h"
+#include "model/officer_tables.h"
 #include "sample_data.h"
 #include "sjis_text.h"
 #include "ui_driver.h"
+#include "varnholt_resource.h"
 
 class VarnholtBase : public ::testing::Test {
  protected:

@@ -5,8 +5,8 @@
 #include <iterator>
 
 #include "dialog_template.h"
-#include "choice_texts.h"
-#include "initial_items.h"
+#include "formats/choice_texts.h"
+#include "model/initial_items.h"
 #include "varnholt_fixture.h"
 
 namespace {

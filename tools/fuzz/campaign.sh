@@ -33,7 +33,7 @@ targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(fuzz_save_image fuzz_scenario_image fuzz_text_input fuzz_csv_import)
 [ -n "$out" ] || out="$build/campaign"
 
-# Longest input per target, as cmake/native.cmake gives the bounded test runs.
+# Longest input per target, as cmake/linux_host.cmake gives the bounded test runs.
 declare -A max_len=([fuzz_save_image]=2048 [fuzz_scenario_image]=2048 [fuzz_text_input]=1024 [fuzz_csv_import]=8192)
 
 if [ ! -f "$build/build.ninja" ] && [ ! -f "$build/Makefile" ]; then

@@ -8,15 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "csv.h"
+#include "formats/csv.h"
+#include "formats/item_csv.h"
+#include "formats/officer_csv.h"
 #include "fuzz_input.h"
 #include "fuzz_layouts.h"
-#include "iconv_cp932_codec.h"
-#include "item_csv.h"
-#include "item_table.h"
-#include "officer_csv.h"
-#include "officer_edits.h"
-#include "roster.h"
+#include "model/item_table.h"
+#include "model/officer_edits.h"
+#include "model/roster.h"
+#include "platform/iconv_cp932_codec.h"
 #include "sample_data.h"
 
 namespace {

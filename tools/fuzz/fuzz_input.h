@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "sjis.h"
+#include "model/sjis.h"
 
 // Stops the run (libFuzzer keeps the input as a crash) when a promise of the core is broken.
 #define FUZZ_CHECK(condition)                                                           \

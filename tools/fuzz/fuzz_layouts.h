@@ -12,7 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "officer_tables.h"
+#include "model/officer_tables.h"
 
 namespace patch_input {
 constexpr uint8_t PATCH_FILL = 0x80;

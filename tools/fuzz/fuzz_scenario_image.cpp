@@ -11,8 +11,8 @@
 #include "fuzz_image.h"
 #include "fuzz_input.h"
 #include "fuzz_layouts.h"
-#include "initial_items.h"
-#include "item_table.h"
+#include "model/initial_items.h"
+#include "model/item_table.h"
 #include "sample_data.h"
 
 namespace {

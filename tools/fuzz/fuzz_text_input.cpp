@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "formats/ini_paths.h"
 #include "fuzz_input.h"
 #include "fuzz_layouts.h"
-#include "ini_paths.h"
-#include "text_field.h"
+#include "model/text_field.h"
 
 namespace {
 

@@ -1,9 +1,10 @@
-# The libFuzzer tree (EDITORS_FUZZERS_ONLY, configured by cmake/native.cmake with clang): the core
+# The libFuzzer tree (EDITORS_FUZZERS_ONLY, configured by cmake/linux_host.cmake with clang): the core
 # and the sample data instrumented for coverage, and one fuzzer per target, all with AddressSanitizer
 # and UBSan.
 set(FUZZ_SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 
-file(GLOB CORE_DATA_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/core/*.cpp ${CMAKE_SOURCE_DIR}/core/posix/*.cpp)
+file(GLOB CORE_DATA_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/core/model/*.cpp ${CMAKE_SOURCE_DIR}/core/formats/*.cpp
+                                               ${CMAKE_SOURCE_DIR}/core/platform/posix_file_system.cpp)
 add_library(core_data STATIC ${CORE_DATA_SOURCES})
 target_include_directories(core_data PUBLIC ${CMAKE_SOURCE_DIR}/core)
 target_compile_options(core_data PRIVATE ${FUZZ_SANITIZERS} -fsanitize=fuzzer-no-link)

@@ -16,14 +16,14 @@
 #include <string>
 #include <vector>
 
+#include "formats/csv.h"
+#include "formats/data_image.h"
+#include "formats/item_csv.h"
+#include "formats/officer_csv.h"
 #include "fuzz_layouts.h"
-#include "csv.h"
-#include "data_image.h"
-#include "iconv_cp932_codec.h"
-#include "item_csv.h"
-#include "item_table.h"
-#include "officer_csv.h"
-#include "roster.h"
+#include "model/item_table.h"
+#include "model/roster.h"
+#include "platform/iconv_cp932_codec.h"
 #include "sample_data.h"
 #include "sjis_text.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "csv.h"
+#include "formats/csv.h"
 #include "ui_driver.h"
 
 // A cell to change: the row whose first cell (the key) is `key`, the column headed `column`.

@@ -1,0 +1,129 @@
+// The File commands of both programs over one data file image.
+#include "win32/file_commands.h"
+
+#include <shellapi.h>
+
+#include <utility>
+
+#include "platform/win_text_boundary.h"
+#include "win32/shared_strings.h"
+#include "win32/string_table.h"
+
+int LoadDocument(HWND dialog, const ImageDocument& document) {
+  return LoadImageReporting(dialog, *document.image, *document.messages);
+}
+
+int StoreDocument(HWND dialog, const ImageDocument& document, StoreKind kind) {
+  return StoreImageReporting(dialog, *document.image, *document.messages, kind);
+}
+
+int AskToSaveDocument(HWND dialog, const ImageDocument& document) {
+  return AskSaveChangesReporting(dialog, *document.image, *document.messages);
+}
+
+namespace {
+
+// Loads `path` into the image after the question about unsaved changes has been asked. The view is
+// emptied before a failure is shown, and refilled after a load.
+void LoadChosenFile(HWND dialog, const ImageDocument& document, const PathChar* path) {
+  DataFileImage& image = *document.image;
+  SetImagePath(image, path);
+  const bool loaded = ReadImageFile(image) == LoadResult::Loaded;
+  document.clear_view(dialog, loaded);
+  if (!loaded) {
+    ShowLoadFailure(dialog, image, *document.messages);
+    ClearImagePath(image);
+    image.dirty = 0;
+    return;
+  }
+  document.show_loaded(dialog);
+}
+
+}  // namespace
+
+void OpenDocument(HWND dialog, const ImageDocument& document) {
+  if (AskToSaveDocument(dialog, document) == 0) return;
+  PathChar path[PATH_CAPACITY];
+  if (!ChooseOpenFile(dialog, path)) return;
+  LoadChosenFile(dialog, document, path);
+}
+
+void OpenDocumentFile(HWND dialog, const ImageDocument& document, const std::wstring& path) {
+  if (AskToSaveDocument(dialog, document) == 0) return;
+  if (path.size() >= PATH_CAPACITY) {
+    ShowWarning(dialog, IDS_PATH_TOO_LONG);
+    return;
+  }
+  LoadChosenFile(dialog, document, path.c_str());
+}
+
+bool OpenDroppedFile(HWND dialog, const ImageDocument& document, HDROP drop) {
+  const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+  std::wstring path(length + 1, L'\0');
+  path.resize(DragQueryFileW(drop, 0, path.data(), length + 1));
+  DragFinish(drop);
+  if (path.empty()) return false;
+  OpenDocumentFile(dialog, document, path);
+  return true;
+}
+
+void OpenCommandLineFile(HWND dialog, const ImageDocument& document) {
+  int count = 0;
+  LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (arguments == nullptr) return;
+  if (count >= 2 && arguments[1][0] != L'\0') OpenDocumentFile(dialog, document, arguments[1]);
+  LocalFree(arguments);
+}
+
+void ShowDocumentTitle(HWND dialog, const DataFileImage* named, bool changed) {
+  std::wstring title = LoadText(IDS_PROGRAM_NAME);
+  if (named != nullptr && IsImageOpen(*named)) {
+    const wchar_t* name = named->path;
+    for (const wchar_t* c = named->path; *c != L'\0'; ++c) {
+      if (*c == L'\\' || *c == L'/') name = c + 1;
+    }
+    title = (changed ? L"*" : L"") + std::wstring(name) + L" - " + title;
+  }
+  wchar_t shown[PATH_CAPACITY + 64] = L"";
+  GetWindowTextW(dialog, shown, PATH_CAPACITY + 64);
+  if (title != shown) SetWindowTextW(dialog, title.c_str());
+}
+
+void SaveDocumentAs(HWND dialog, const ImageDocument& document) {
+  DataFileImage& image = *document.image;
+  if (!IsImageOpen(image)) return;
+  PathChar path[PATH_CAPACITY];
+  if (!ChooseSaveFile(dialog, path)) return;
+  SetImagePath(image, path);
+  StoreDocument(dialog, document, StoreKind::SaveAs);
+}
+
+void OverwriteDocument(HWND dialog, const ImageDocument& document) {
+  if (!IsImageOpen(*document.image)) return;
+  StoreDocument(dialog, document);
+}
+
+void CloseDocument(HWND dialog, const ImageDocument& document) {
+  DataFileImage& image = *document.image;
+  if (!IsImageOpen(image)) return;
+  if (AskToSaveDocument(dialog, document) == 0) return;
+  document.clear_view(dialog, false);
+  image.dirty = 0;
+  ClearImagePath(image);
+}
+
+void CloseProgram(HWND dialog, std::span<const ImageDocument* const> documents) {
+  for (const ImageDocument* document : documents) {
+    if (AskToSaveDocument(dialog, *document) == 0) return;
+  }
+  PostQuitMessage(0);
+}
+
+void ShowProgramIcon(HWND dialog, UINT icon_id) {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  for (auto [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
+    const int size = GetSystemMetrics(metric);
+    HANDLE icon = LoadImageW(instance, MAKEINTRESOURCEW(icon_id), IMAGE_ICON, size, size, LR_SHARED);
+    if (icon != nullptr) SendMessageW(dialog, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
+  }
+}

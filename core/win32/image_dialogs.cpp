@@ -1,0 +1,135 @@
+// Message boxes and file dialogs around the data file images.
+#include "win32/image_dialogs.h"
+
+#include <commdlg.h>
+
+#include <cstddef>
+#include <cwchar>
+
+#include "platform/win_text_boundary.h"
+#include "win32/shared_strings.h"
+#include "win32/string_table.h"
+
+const ImageMessages OFFICER_EDITOR_MESSAGES = {IDS_LOAD_FAILED, IDS_SAVE_FAILED, IDS_UNSAVED_CHANGES, false};
+const ImageMessages ITEM_EDITOR_MESSAGES = {IDS_LOAD_FAILED, IDS_WRITE_FAILED, IDS_UNSAVED_CHANGES, true};
+const FileDialogKind SAVE_FILES = {IDS_SAVE_FILE_FILTER, IDS_SAVE_FILE_EXTENSION};
+const FileDialogKind CSV_FILES = {IDS_CSV_FILE_FILTER, IDS_CSV_FILE_EXTENSION};
+
+namespace {
+
+// The text of a box: the fixed text, or the image's path, a line feed and the fixed text.
+std::wstring Compose(const DataFileImage& image, const ImageMessages& messages, UINT fixed) {
+  if (!messages.name_path) return LoadText(fixed);
+  return std::wstring(image.path) + L"\n" + LoadText(fixed);
+}
+
+// The members are those of the layout without the Windows 2000 additions: 76 bytes in the 32-bit
+// programs. `filter` holds the filter with its parts separated by NULs.
+OPENFILENAMEW DialogRecord(HWND owner, PathChar* path, PathChar (&title)[PATH_CAPACITY],
+                           const std::wstring& filter, const std::wstring& extension) {
+  OPENFILENAMEW record{};
+  record.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
+  record.hwndOwner = owner;
+  record.lpstrFilter = filter.c_str();
+  record.lpstrFile = path;
+  record.nMaxFile = PATH_CAPACITY;
+  record.lpstrFileTitle = title;
+  record.nMaxFileTitle = PATH_CAPACITY;
+  record.lpstrDefExt = extension.c_str();
+  return record;
+}
+
+// The one filter of a dialog, such as "セーブデータ(*.sav)", "*.sav", and the empty string that
+// ends the list. A string table cannot hold NULs, so its parts are separated by "|" there.
+std::wstring FileFilter(UINT id) {
+  std::wstring filter = LoadText(id);
+  for (wchar_t& c : filter) {
+    if (c == L'|') c = L'\0';
+  }
+  return filter;
+}
+
+// The dialog gets more room than a path may take, so that the program, not the dialog, decides
+// about a path that is too long.
+constexpr DWORD DIALOG_PATH_CAPACITY = 1024;
+
+int RunFileDialog(HWND owner, PathChar (&path)[PATH_CAPACITY], bool save, const FileDialogKind& kind) {
+  PathChar chosen[DIALOG_PATH_CAPACITY] = L"";
+  PathChar title[PATH_CAPACITY] = L"";
+  path[0] = L'\0';
+  const std::wstring filter = FileFilter(kind.filter);
+  const std::wstring extension = LoadText(kind.extension);
+  OPENFILENAMEW record = DialogRecord(owner, chosen, title, filter, extension);
+  record.nMaxFile = DIALOG_PATH_CAPACITY;
+  if (save) {
+    record.nFilterIndex = 1;
+    record.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+    if (!GetSaveFileNameW(&record)) return 0;
+  } else {
+    record.nFilterIndex = 0;
+    record.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST;
+    if (!GetOpenFileNameW(&record)) return 0;
+  }
+  if (wcslen(chosen) >= PATH_CAPACITY) {
+    ShowWarning(owner, IDS_PATH_TOO_LONG);
+    return 0;
+  }
+  wcscpy(path, chosen);
+  return 1;
+}
+
+}  // namespace
+
+#ifndef _WIN64
+static_assert(offsetof(OPENFILENAMEW, pvReserved) == 76, "the 32-bit record without the Windows 2000 members");
+#endif
+
+void ShowWarningText(HWND owner, const std::wstring& text, UINT caption_id) {
+  MessageBoxW(owner, text.c_str(), LoadText(caption_id != 0 ? caption_id : IDS_WARNING_CAPTION).c_str(),
+              MB_OK | MB_ICONWARNING);
+}
+
+void ShowWarning(HWND owner, UINT text_id, UINT caption_id) { ShowWarningText(owner, LoadText(text_id), caption_id); }
+
+bool AskYesNo(HWND owner, const std::wstring& text, UINT caption_id) {
+  return MessageBoxW(owner, text.c_str(), LoadText(caption_id).c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+int LoadImageReporting(HWND owner, DataFileImage& image, const ImageMessages& messages) {
+  if (ReadImageFile(image) == LoadResult::Loaded) return 1;
+  ShowLoadFailure(owner, image, messages);
+  return 0;
+}
+
+void ShowLoadFailure(HWND owner, const DataFileImage& image, const ImageMessages& messages) {
+  ShowWarningText(owner, Compose(image, messages, messages.load_failed));
+}
+
+int StoreImageReporting(HWND owner, DataFileImage& image, const ImageMessages& messages, StoreKind kind) {
+  const std::wstring failure = Compose(image, messages, messages.store_failed);
+  if (kind == StoreKind::Overwrite && FileChangedOnDisk(image)) {
+    const std::wstring question = Compose(image, messages, IDS_CHANGED_ON_DISK);
+    if (MessageBoxW(owner, question.c_str(), LoadText(IDS_WARNING_CAPTION).c_str(), MB_YESNO | MB_ICONWARNING) != IDYES) {
+      return 0;
+    }
+  }
+  switch (WriteImageFile(image, kind)) {
+    case StoreResult::Stored: return 1;
+    case StoreResult::StoredWithoutBackup: ShowWarningText(owner, Compose(image, messages, IDS_BACKUP_FAILED)); return 1;
+    default: ShowWarningText(owner, failure); return 0;
+  }
+}
+
+int AskSaveChangesReporting(HWND owner, DataFileImage& image, const ImageMessages& messages) {
+  if (!image.dirty || !IsImageOpen(image)) return 3;
+  if (!AskYesNo(owner, Compose(image, messages, messages.unsaved_changes), IDS_SAVE_QUESTION_CAPTION)) return 2;
+  return StoreImageReporting(owner, image, messages);
+}
+
+int ChooseOpenFile(HWND owner, PathChar (&path)[PATH_CAPACITY], const FileDialogKind& kind) {
+  return RunFileDialog(owner, path, false, kind);
+}
+
+int ChooseSaveFile(HWND owner, PathChar (&path)[PATH_CAPACITY], const FileDialogKind& kind) {
+  return RunFileDialog(owner, path, true, kind);
+}

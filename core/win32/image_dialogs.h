@@ -1,0 +1,56 @@
+// The Win32 side of data file images: the message boxes around loading and storing, the save
+// prompt, and the common file dialogs (save files, and the CSV files of the tables). Both
+// programs' wordings live here.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "formats/data_image.h"
+
+// How a program words its image messages (string ids). With `name_path` the image's full path
+// stands on the first line of every box ("%s\n..."); without it the box names no file.
+struct ImageMessages {
+  UINT load_failed;
+  UINT store_failed;
+  UINT unsaved_changes;
+  bool name_path;
+};
+extern const ImageMessages OFFICER_EDITOR_MESSAGES;  // Quillmere
+extern const ImageMessages ITEM_EDITOR_MESSAGES;     // Varnholt
+
+// A warning box (MB_ICONWARNING, OK) owned by `owner`; the caption is "警告" unless another
+// string id is given.
+void ShowWarning(HWND owner, UINT text_id, UINT caption_id = 0);
+void ShowWarningText(HWND owner, const std::wstring& text, UINT caption_id = 0);
+// A question box (MB_YESNO, MB_ICONQUESTION); true when answered Yes.
+bool AskYesNo(HWND owner, const std::wstring& text, UINT caption_id);
+
+// 1 when `length` bytes were read; 0 after a failure, which has been shown (ShowLoadFailure).
+int LoadImageReporting(HWND owner, DataFileImage& image, const ImageMessages& messages);
+// The message of a failed load of the image's file.
+void ShowLoadFailure(HWND owner, const DataFileImage& image, const ImageMessages& messages);
+// 1 when the whole image was written; 0 after a failure, which has been shown (dirty unchanged).
+// Before an overwrite of a file that changed on disk since it was opened or last stored, asks
+// whether to overwrite it; No writes nothing and gives 0. A backup that could not be written is
+// told, and the store goes on.
+int StoreImageReporting(HWND owner, DataFileImage& image, const ImageMessages& messages,
+                        StoreKind kind = StoreKind::Overwrite);
+// 3 clean (nothing asked); 2 answered No; otherwise the store's result (1 stored, 0 failed).
+int AskSaveChangesReporting(HWND owner, DataFileImage& image, const ImageMessages& messages);
+
+// What a file dialog offers: the string ids of its filter (parts separated by "|") and of the
+// extension it adds to a name typed without one.
+struct FileDialogKind {
+  UINT filter;
+  UINT extension;
+};
+extern const FileDialogKind SAVE_FILES;  // "*.sav"
+extern const FileDialogKind CSV_FILES;   // "*.csv", the tables written and read as CSV
+
+// The open and save dialogs, for "*.sav" files unless told otherwise. 1 with the chosen full path
+// in `path`; 0 when the dialog was cancelled or failed, or when the chosen path is longer than a
+// path may be (259 characters), which has been shown.
+int ChooseOpenFile(HWND owner, PathChar (&path)[PATH_CAPACITY], const FileDialogKind& kind = SAVE_FILES);
+int ChooseSaveFile(HWND owner, PathChar (&path)[PATH_CAPACITY], const FileDialogKind& kind = SAVE_FILES);

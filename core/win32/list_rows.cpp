@@ -1,0 +1,100 @@
+// Selection, rows and choice lists of the programs' list and combo boxes.
+#include "win32/list_rows.h"
+
+#include <algorithm>
+
+#include "platform/win_text_boundary.h"
+#include "win32/controls.h"
+#include "win32/string_table.h"
+
+void CaptureListSelection(HWND list, ListSelection& selection) {
+  const LRESULT count = SendMessageW(list, LB_GETSELCOUNT, 0, 0);
+  const LRESULT top = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
+  selection.top_row = top > 0 ? static_cast<int32_t>(top) : 0;
+  selection.count = 0;
+  if (count <= 0) return;
+  const LRESULT got = SendMessageW(list, LB_GETSELITEMS, std::min<LRESULT>(count, LIST_CAPACITY),
+                                   reinterpret_cast<LPARAM>(selection.rows.data()));
+  selection.count = got > 0 ? static_cast<int32_t>(got) : 0;
+}
+
+void SelectListRows(HWND list, std::span<const int32_t> rows, int32_t top_row, int32_t caret_row) {
+  std::array<bool, LIST_CAPACITY> selected{};
+  // A row the list does not have cannot be selected, and so would not take the anchor either.
+  const LRESULT shown = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  int32_t anchor_row = -1;
+  for (int32_t row : rows) {
+    if (row < 0 || row >= LIST_CAPACITY) continue;
+    selected[static_cast<size_t>(row)] = true;
+    if (row < shown) anchor_row = row;
+  }
+  for (int32_t first = 0; first < LIST_CAPACITY; ++first) {
+    if (!selected[static_cast<size_t>(first)]) continue;
+    int32_t last = first;
+    while (last + 1 < LIST_CAPACITY && selected[static_cast<size_t>(last + 1)]) ++last;
+    SendMessageW(list, LB_SELITEMRANGE, TRUE, MAKELPARAM(first, last));
+    first = last;
+  }
+  if (anchor_row >= 0) {
+    if (SendMessageW(list, LB_GETANCHORINDEX, 0, 0) != anchor_row) SendMessageW(list, LB_SETANCHORINDEX, anchor_row, 0);
+    if (caret_row == CARET_WHERE_SELECTED) caret_row = anchor_row;
+  }
+  // Setting the caret scrolls the list to it even where it already is.
+  if (caret_row != CARET_WHERE_SELECTED && SendMessageW(list, LB_GETCARETINDEX, 0, 0) != caret_row) {
+    SendMessageW(list, LB_SETCARETINDEX, caret_row, FALSE);
+  }
+  if (SendMessageW(list, LB_GETTOPINDEX, 0, 0) != top_row) SendMessageW(list, LB_SETTOPINDEX, top_row, 0);
+}
+
+void SelectAllListRows(HWND list, int32_t row_count) {
+  SendMessageW(list, LB_SELITEMRANGE, TRUE, MAKELPARAM(0, row_count - 1));
+}
+
+// The rows that were not selected are selected in runs after every row is cleared (clearing moves
+// neither caret nor anchor), which ends as flipping each row in turn with LB_SETSEL does.
+void InvertListSelection(HWND list, int32_t row_count, int32_t caret_row) {
+  ListSelection selection;
+  CaptureListSelection(list, selection);
+  std::array<bool, LIST_CAPACITY> was_selected{};
+  for (int32_t i = 0; i < selection.count; ++i) {
+    const int32_t row = selection.rows[static_cast<size_t>(i)];
+    if (row >= 0 && row < LIST_CAPACITY) was_selected[static_cast<size_t>(row)] = true;
+  }
+  std::array<int32_t, LIST_CAPACITY> flipped;
+  size_t count = 0;
+  for (int32_t row = 0; row < std::min(row_count, LIST_CAPACITY); ++row) {
+    if (!was_selected[static_cast<size_t>(row)]) flipped[count++] = row;
+  }
+  if (caret_row == CARET_WHERE_SELECTED) {
+    caret_row = count > 0 ? flipped[count - 1] : static_cast<int32_t>(SendMessageW(list, LB_GETCARETINDEX, 0, 0));
+  }
+  ChangeSelection(list, caret_row, selection.top_row, [&] {
+    if (selection.count > 0) SendMessageW(list, LB_SETSEL, FALSE, -1);
+    SelectListRows(list, std::span(flipped.data(), count), selection.top_row, caret_row);
+  });
+}
+
+void ClearRows(HWND control, UINT reset_message, bool refill_follows) {
+  SetRedraw(control, false);
+  SendMessageW(control, reset_message, 0, 0);
+  if (!refill_follows) SetRedraw(control, true);
+}
+
+void InsertTextRow(HWND control, UINT insert_message, int32_t row, std::string_view text) {
+  SendMessageW(control, insert_message, row, reinterpret_cast<LPARAM>(WideFromCp932(text).c_str()));
+}
+
+void FillComboBox(HWND dialog, int control, UINT first_id, int count) {
+  HWND combo = GetDlgItem(dialog, control);
+  SetRedraw(combo, false);
+  for (int i = 0; i < count; ++i) {
+    SendMessageW(combo, CB_INSERTSTRING, i, reinterpret_cast<LPARAM>(LoadText(first_id + i).c_str()));
+  }
+  SetRedraw(combo, true);
+}
+
+void LimitEdits(HWND dialog, std::span<const EditLimit> limits) {
+  for (const EditLimit& limit : limits) {
+    SendDlgItemMessageW(dialog, limit.control, EM_LIMITTEXT, limit.characters, 0);
+  }
+}

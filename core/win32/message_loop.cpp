@@ -1,0 +1,22 @@
+// The message loop of both programs.
+#include "win32/message_loop.h"
+
+#include "platform/win_text_boundary.h"
+#include "win32/shared_strings.h"
+#include "win32/string_table.h"
+
+void ReportNoWindow() {
+  MessageBoxW(nullptr, LoadText(IDS_NO_WINDOW).c_str(), LoadText(IDS_WARNING_CAPTION).c_str(), MB_ICONWARNING);
+}
+
+// The loop uses the W functions, as the dialog and its controls are UTF-16 windows: an A loop
+// would pass typed characters through the system's ANSI code page.
+int RunDialogMessageLoop(HWND dialog) {
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0)) {
+    if (IsDialogMessageW(dialog, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}

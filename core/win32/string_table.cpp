@@ -1,0 +1,16 @@
+// Texts of the program's string table.
+#include "win32/string_table.h"
+
+std::wstring LoadText(UINT id) {
+  const wchar_t* text = nullptr;
+  // With a length of 0 LoadStringW hands out the resource itself, which is not NUL-terminated.
+  const int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);
+  return length > 0 ? std::wstring(text, static_cast<size_t>(length)) : std::wstring();
+}
+
+std::wstring FormatText(UINT id, int number) {
+  std::wstring text = LoadText(id);
+  const size_t at = text.find(L"%d");
+  if (at != std::wstring::npos) text.replace(at, 2, std::to_wstring(number));
+  return text;
+}
