@@ -29,7 +29,7 @@ size_t FindRanges(int32_t image, const uint8_t* before, const uint8_t* after, si
       if (before[j] != after[j]) last = j;
     }
     const size_t length = last + 1 - i;
-    ranges.push_back({image, static_cast<int32_t>(i), static_cast<int32_t>(length), 0});
+    ranges.push_back({image, static_cast<int32_t>(i), static_cast<int32_t>(length)});
     covered += length;
     i = FirstDifference(before, after, last + 1, n);
   }
@@ -43,10 +43,11 @@ size_t StepSize(const EditStep& step) {
 
 // Copies the old bytes (`old_bytes`) or the new bytes of every range of `step` into the images.
 void PutBytes(std::span<DataFileImage> images, const EditStep& step, bool old_bytes) {
+  const uint8_t* bytes = step.bytes.data();
   for (const ChangedRange& range : step.ranges) {
-    const size_t from = range.bytes_at + (old_bytes ? 0 : static_cast<size_t>(range.length));
-    std::memcpy(images[range.image].data + range.offset, step.bytes.data() + from,
-                static_cast<size_t>(range.length));
+    const size_t length = static_cast<size_t>(range.length);
+    std::memcpy(images[range.image].data + range.offset, old_bytes ? bytes : bytes + length, length);
+    bytes += 2 * length;
   }
 }
 
@@ -87,8 +88,7 @@ bool EditHistory::End(std::span<DataFileImage> images, int32_t command, int32_t 
   EditStep step{command, records, std::vector<int32_t>(view.begin(), view.end()), changed, {}, {}};
   step.ranges.reserve(scratch_.size());
   step.bytes.reserve(2 * covered);
-  for (ChangedRange range : scratch_) {
-    range.bytes_at = step.bytes.size();
+  for (const ChangedRange& range : scratch_) {
     const uint8_t* old_bytes = before_[range.image].data() + range.offset;
     const uint8_t* new_bytes = images[range.image].data + range.offset;
     step.bytes.insert(step.bytes.end(), old_bytes, old_bytes + range.length);
@@ -181,12 +181,14 @@ void EditHistory::Clear(int32_t k) {
     std::vector<uint8_t> bytes;
     ranges.reserve(kept_ranges);
     bytes.reserve(kept_bytes);
-    for (ChangedRange range : step.ranges) {
-      if (range.image == k) continue;
-      const uint8_t* both = step.bytes.data() + range.bytes_at;
-      range.bytes_at = bytes.size();
-      bytes.insert(bytes.end(), both, both + 2 * static_cast<size_t>(range.length));
-      ranges.push_back(range);
+    const uint8_t* both = step.bytes.data();  // the old and new bytes of each range in turn
+    for (const ChangedRange& range : step.ranges) {
+      const size_t length = 2 * static_cast<size_t>(range.length);
+      if (range.image != k) {
+        bytes.insert(bytes.end(), both, both + length);
+        ranges.push_back(range);
+      }
+      both += length;
     }
     step_memory_ -= StepSize(step);
     step.ranges = std::move(ranges);

@@ -23,13 +23,12 @@ constexpr size_t HISTORY_BYTE_LIMIT = size_t{64} << 20; // memory of the steps k
 // Changed bytes closer than this are kept as one range: a range costs more than a few equal bytes.
 constexpr int32_t HISTORY_RANGE_GAP = 16;
 
-// Bytes [offset, offset + length) of image `image` changed; their old bytes, then their new bytes,
-// lie at `bytes_at` in the step's `bytes`.
+// Bytes [offset, offset + length) of image `image` changed. A step's `bytes` hold, range after
+// range, the old bytes of the range and then its new bytes.
 struct ChangedRange {
   int32_t image;
   int32_t offset;
   int32_t length;
-  size_t bytes_at;
 };
 
 struct EditStep {

@@ -216,6 +216,15 @@ TEST(EditHistory, KeepsEachImagesChangesAndMarkApart) {
   EXPECT_EQ(std::count(scenario.begin(), scenario.end(), 0x11), static_cast<ptrdiff_t>(scenario.size()));
   EXPECT_FALSE(history.IsClean(0));
   EXPECT_TRUE(history.IsClean(1));
+
+  command(4, [&] {
+    scenario[10] = 4;
+    save[20] = 4;
+  });
+  history.Clear(0);
+  EXPECT_EQ(undo(), 4);
+  EXPECT_EQ(scenario[10], 4);
+  EXPECT_EQ(save[20], 0x22);
 }
 
 }  // namespace
