@@ -7,10 +7,10 @@
 #include <span>
 #include <vector>
 
-#include "data_image.h"
-#include "edit_history.h"
+#include "formats/data_image.h"
+#include "formats/edit_history.h"
 #include "image_over.h"
-#include "officer_tables.h"
+#include "model/officer_tables.h"
 #include "sample_data.h"
 
 namespace {

@@ -11,6 +11,7 @@
 #include "formats/csv.h"
 #include "formats/csv_table.h"
 #include "formats/data_image.h"
+#include "formats/edit_history.h"
 #include "formats/file_system.h"
 #include "formats/ini_paths.h"
 #include "formats/item_csv.h"

@@ -9,7 +9,7 @@
 #include <tuple>
 #include <vector>
 
-#include "edit_history.h"
+#include "formats/edit_history.h"
 #include "image_over.h"
 #include "sample_data.h"
 

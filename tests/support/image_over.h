@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "data_image.h"
+#include "formats/data_image.h"
 
 inline DataFileImage ImageOver(std::vector<uint8_t>& bytes) {
   DataFileImage image{};

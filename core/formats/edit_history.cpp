@@ -1,5 +1,5 @@
 // The undo history: steps of changed byte ranges, found by comparing the images with a copy.
-#include "edit_history.h"
+#include "formats/edit_history.h"
 
 #include <algorithm>
 #include <cstring>

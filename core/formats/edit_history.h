@@ -15,7 +15,7 @@
 #include <span>
 #include <vector>
 
-#include "data_image.h"
+#include "formats/data_image.h"
 
 constexpr int32_t HISTORY_IMAGE_LIMIT = 2;              // images one history covers
 constexpr int32_t HISTORY_STEP_LIMIT = 100;             // steps kept; the oldest go first
