@@ -15,7 +15,7 @@ namespace {
 
 // The owner table beside the item table: the open save file's, or none.
 std::optional<ItemOwnerImage> Owners() {
-  if (!IsImageOpen(g_item_editor.images[SAVE_SLOT])) return std::nullopt;
+  if (!IsImageOpen(Image(SAVE_SLOT))) return std::nullopt;
   return ItemOwnerImage{ImageBytes(SAVE_SLOT), g_item_editor.roster, g_item_editor.roster_positions};
 }
 
@@ -39,12 +39,12 @@ void ImportItemsFromCsv(HWND dialog) {
       ImportItemCsv(ImageBytes(SCENARIO_SLOT), owners ? &*owners : nullptr, file, codec);
   if (result.ok) {
     if (result.table_image_changed) {
-      g_item_editor.images[SCENARIO_SLOT].dirty = 1;
+      MarkChanged(Image(SCENARIO_SLOT));
       RewriteItemRows(dialog);
       ShowCurrentItem(dialog);
     }
     if (result.owner_image_changed) {
-      g_item_editor.images[SAVE_SLOT].dirty = 1;
+      MarkChanged(Image(SAVE_SLOT));
       ShowCurrentOwner(dialog);
     }
   }

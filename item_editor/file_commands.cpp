@@ -37,8 +37,8 @@ void NoView(HWND) {}
 void NoView(HWND, bool) {}
 
 const ImageDocument DOCUMENTS[] = {
-    {&g_item_editor.images[SCENARIO_SLOT], &ITEM_EDITOR_MESSAGES, NoView, NoView},
-    {&g_item_editor.images[SAVE_SLOT], &ITEM_EDITOR_MESSAGES, ClearOwnerList, ShowLoadedSave},
+    {&Image(SCENARIO_SLOT), &ITEM_EDITOR_MESSAGES, NoView, NoView},
+    {&Image(SAVE_SLOT), &ITEM_EDITOR_MESSAGES, ClearOwnerList, ShowLoadedSave},
 };
 const ImageDocument& SAVE_DOCUMENT = DOCUMENTS[SAVE_SLOT];
 
@@ -66,7 +66,7 @@ void OpenCommandLineSaveFile(HWND dialog) { OpenCommandLineFile(dialog, SAVE_DOC
 // The save file's name while one is open, else the scenario's; "*" while either holds unsaved
 // changes, since both are stored by this window.
 void ShowItemEditorTitle(HWND dialog) {
-  const DataFileImage& save = g_item_editor.images[SAVE_SLOT];
-  const DataFileImage& scenario = g_item_editor.images[SCENARIO_SLOT];
+  const DataFileImage& save = Image(SAVE_SLOT);
+  const DataFileImage& scenario = Image(SCENARIO_SLOT);
   ShowDocumentTitle(dialog, IsImageOpen(save) ? &save : &scenario, save.dirty != 0 || scenario.dirty != 0);
 }

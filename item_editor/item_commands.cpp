@@ -13,6 +13,7 @@
 #include "model/text_field.h"
 #include "platform/win_text_boundary.h"
 #include "varnholt_resource.h"
+#include "win32/command_frame.h"
 #include "win32/controls.h"
 #include "win32/image_dialogs.h"
 #include "win32/list_rows.h"
@@ -32,17 +33,10 @@ ListSelection CaptureItemSelection(HWND list) {
   return selection;
 }
 
-void MarkDirty(int slot) { g_item_editor.images[slot].dirty = 1; }
-
 // A byte outside its list arrives as the choice -1 and is sent as such: under Wine an index beyond
 // the list keeps the previous choice, where Windows clears it.
 void ShowChoice(HWND dialog, int combo, int32_t choice) {
   SendDlgItemMessageW(dialog, combo, CB_SETCURSEL, choice, 0);
-}
-
-// The combo box's current index; -1 (CB_ERR) when it has no current entry.
-int32_t CurrentChoice(HWND dialog, int combo) {
-  return static_cast<int32_t>(SendDlgItemMessageW(dialog, combo, CB_GETCURSEL, 0, 0));
 }
 
 // A change of item names: `write` gets the selected rows and changes the scenario image; then the
@@ -64,43 +58,46 @@ void RewriteRowsAfter(HWND dialog, bool all_rows, Write write) {
   SetRedraw(list, true);
 }
 
-// The same, for a command that changes the scenario image: it is marked changed.
+// The same, for a command that changes the scenario image: `write(scenario, rows)` writes it, and
+// the image is marked changed.
 template <typename Write>
 void RewriteItems(HWND dialog, bool all_rows, Write write) {
-  RewriteRowsAfter(dialog, all_rows, write);
-  MarkDirty(SCENARIO_SLOT);
+  RewriteRowsAfter(dialog, all_rows, [&](std::span<const int32_t> rows) {
+    WriteSelectedRecords(Image(SCENARIO_SLOT), [&](std::span<uint8_t> scenario) {
+      write(scenario, rows);
+      return true;
+    });
+  });
 }
 
-// The frame of a field update whose value has been read and checked: write it into every selected
-// item and mark the field's image changed, even when no row is selected.
+// The write of a field update whose value has been read and checked: `write(image, rows)` writes it
+// into every selected item of the image in `slot` and answers whether to mark the image changed.
 template <typename Write>
 void WriteSelectedItems(HWND dialog, int slot, Write write) {
   const ListSelection selection = CaptureItemSelection(ItemList(dialog));
-  write(ImageBytes(slot), Rows(selection));
-  MarkDirty(slot);
+  WriteSelectedRecords(Image(slot), [&](std::span<uint8_t> image) { return write(image, Rows(selection)); });
 }
 
 // A numeric field: the edit's text judged by `parse` (-1: refused, with a warning captioned by the
-// field's label), then written into every selected item.
+// field's label), then written into every selected item; the image is marked changed, even when no
+// row is selected.
 template <typename Write>
 void UpdateNumber(HWND dialog, int control, int32_t (*parse)(std::string_view), UINT warning, UINT label,
                   Write write) {
-  std::string text;
-  const int32_t value = ReadControlText(dialog, control, text) ? parse(text) : -1;
-  if (value < 0) {
-    ShowWarning(dialog, warning, label);
-    return;
-  }
-  WriteSelectedItems(dialog, SCENARIO_SLOT, [&](auto image, auto rows) { write(image, rows, value); });
+  const int32_t value = ReadNumberInput(dialog, control, parse, warning, label);
+  if (value < 0) return;
+  WriteSelectedItems(dialog, SCENARIO_SLOT, [&](auto image, auto rows) {
+    write(image, rows, value);
+    return true;
+  });
 }
 
 // A choice field: the combo box's current index, written into every selected item. A combo box
 // with no current entry (its item's byte lies outside the list) names no value: the bytes stay as
 // they are and the image is not marked changed, as with the owner.
 void UpdateChoice(HWND dialog, int combo, bool (*write)(std::span<uint8_t>, std::span<const int32_t>, int32_t)) {
-  const int32_t choice = CurrentChoice(dialog, combo);
-  const ListSelection selection = CaptureItemSelection(ItemList(dialog));
-  if (write(ImageBytes(SCENARIO_SLOT), Rows(selection), choice)) MarkDirty(SCENARIO_SLOT);
+  const int32_t choice = ReadChoice(dialog, combo);
+  WriteSelectedItems(dialog, SCENARIO_SLOT, [&](auto image, auto rows) { return write(image, rows, choice); });
 }
 
 }  // namespace
@@ -129,7 +126,7 @@ void ShowCurrentItem(HWND dialog) {
 
 // An owner that is neither NO_OWNER nor an officer of the roster shows no entry.
 void ShowCurrentOwner(HWND dialog) {
-  if (!IsImageOpen(g_item_editor.images[SAVE_SLOT])) return;
+  if (!IsImageOpen(Image(SAVE_SLOT))) return;
   ShowChoice(dialog, IDC_ITEM_OWNER,
              OwnerChoice(ImageBytes(SAVE_SLOT), g_item_editor.current_item, g_item_editor.roster,
                          g_item_editor.roster_positions));
@@ -154,17 +151,13 @@ void InvertItemSelection(HWND dialog) { InvertListSelection(ItemList(dialog), IT
 // The edit is read whole and cut to the whole characters that fit the field: under Wine its limit
 // counts characters, not bytes, and a short read can end in half a character.
 void UpdateItemName(HWND dialog) {
-  std::string typed;
-  if (!ReadControlText(dialog, IDC_ITEM_NAME, typed)) {
-    WarnNotStorable(dialog, IDS_ITEM_NAME_LABEL);
+  std::string name;
+  if (!ReadTextInput(dialog, IDC_ITEM_NAME, ITEM_NAME_WIDTH - 1, IDS_ENTER_ITEM_NAME, IDS_ITEM_NAME_LABEL, name)) {
     return;
   }
-  const std::string_view name = FitText(typed, ITEM_NAME_WIDTH - 1);
-  if (name.empty()) {
-    ShowWarning(dialog, IDS_ENTER_ITEM_NAME, IDS_ITEM_NAME_LABEL);
-    return;
-  }
-  RewriteItems(dialog, false, [&](std::span<const int32_t> rows) { WriteItemName(ImageBytes(SCENARIO_SLOT), rows, name); });
+  RewriteItems(dialog, false, [&](std::span<uint8_t> scenario, std::span<const int32_t> rows) {
+    WriteItemName(scenario, rows, name);
+  });
 }
 
 void UpdateItemType(HWND dialog) { UpdateChoice(dialog, IDC_ITEM_TYPE, WriteItemType); }
@@ -185,12 +178,11 @@ void UpdateItemSkill(HWND dialog) { UpdateChoice(dialog, IDC_ITEM_SKILL, WriteIt
 // Only while a save file is open. With no current entry in the owner list there is no owner to
 // write: nothing is written and the save image is not marked changed, as with a refused input.
 void UpdateItemOwner(HWND dialog) {
-  if (!IsImageOpen(g_item_editor.images[SAVE_SLOT])) return;
-  const int32_t choice = CurrentChoice(dialog, IDC_ITEM_OWNER);
-  const ListSelection selection = CaptureItemSelection(ItemList(dialog));
-  if (WriteItemOwner(ImageBytes(SAVE_SLOT), Rows(selection), choice, g_item_editor.roster)) {
-    MarkDirty(SAVE_SLOT);
-  }
+  if (!IsImageOpen(Image(SAVE_SLOT))) return;
+  const int32_t choice = ReadChoice(dialog, IDC_ITEM_OWNER);
+  WriteSelectedItems(dialog, SAVE_SLOT, [&](auto save, auto rows) {
+    return WriteItemOwner(save, rows, choice, g_item_editor.roster);
+  });
 }
 
 // Each field as if its own button had been pressed: a refused input skips only its field.
@@ -207,6 +199,6 @@ void UpdateAllFields(HWND dialog) {
 // Every item but its owner back to the built-in table; the selection and the top row stay.
 void InitializeItems(HWND dialog) {
   if (!AskYesNo(dialog, LoadText(IDS_INITIALIZE_QUESTION), IDS_INITIALIZE_CAPTION)) return;
-  RewriteItems(dialog, true, [](std::span<const int32_t>) { ApplyInitialItemTable(ImageBytes(SCENARIO_SLOT)); });
+  RewriteItems(dialog, true, [](std::span<uint8_t> scenario, std::span<const int32_t>) { ApplyInitialItemTable(scenario); });
   ShowCurrentItem(dialog);
 }

@@ -64,9 +64,9 @@ std::wstring ReadInstallDirectory() {
 // scenario file: the read failure is shown with the whole path that was meant, and false returned.
 bool LocateScenarioFile(HWND dialog) {
   const std::wstring directory = ReadInstallDirectory();
-  PathChar* path = g_item_editor.images[SCENARIO_SLOT].path;
+  PathChar* path = Image(SCENARIO_SLOT).path;
   if (directory.size() < PATH_CAPACITY &&
-      ComposeScenarioPath(directory.c_str(), g_item_editor.images[SCENARIO_SLOT].path) == ScenarioPathResult::Composed) {
+      ComposeScenarioPath(directory.c_str(), Image(SCENARIO_SLOT).path) == ScenarioPathResult::Composed) {
     return true;
   }
   path[0] = L'\0';
@@ -77,8 +77,8 @@ bool LocateScenarioFile(HWND dialog) {
 
 // Both slots as the program starts: their sizes and buffers, no save file, nothing changed.
 void ResetImages() {
-  DataFileImage& scenario = g_item_editor.images[SCENARIO_SLOT];
-  DataFileImage& save = g_item_editor.images[SAVE_SLOT];
+  DataFileImage& scenario = Image(SCENARIO_SLOT);
+  DataFileImage& save = Image(SAVE_SLOT);
   scenario = {{}, SCENARIO_FILE_LENGTH, g_scenario_bytes, 0, {}};
   save = {{}, SAVE_FILE_LENGTH, g_save_bytes, 0, {}};
 }
@@ -187,7 +187,7 @@ INT_PTR CALLBACK ItemDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM
 // button.
 bool JumpOwnerList(HWND combo, WPARAM key) {
   const OfficerRoster& roster = g_item_editor.roster;
-  ComboBoxKanaJump jump(combo, OpenImageBytes(g_item_editor.images[SAVE_SLOT]),
+  ComboBoxKanaJump jump(combo, OpenImageBytes(Image(SAVE_SLOT)),
                         std::span<const OfficerId>(roster.ids.data(), static_cast<size_t>(roster.count)));
   return KanaJump(jump, key);
 }

@@ -27,10 +27,8 @@ struct ItemEditorState {
 };
 extern ItemEditorState g_item_editor;
 
-inline std::span<uint8_t> ImageBytes(int slot) {
-  DataFileImage& image = g_item_editor.images[slot];
-  return {image.data, static_cast<size_t>(image.length)};
-}
+inline DataFileImage& Image(int slot) { return g_item_editor.images[slot]; }
+inline std::span<uint8_t> ImageBytes(int slot) { return ImageBytes(Image(slot)); }
 
 // How start-up ended.
 enum class ItemEditorStart {

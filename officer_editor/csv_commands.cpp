@@ -10,21 +10,12 @@
 #include "platform/win_cp932_codec.h"
 #include "win32/csv_files.h"
 
-namespace {
-
-std::span<uint8_t> SaveBytes() {
-  DataFileImage& save = g_officer_editor.save;
-  return {save.data, static_cast<size_t>(save.length)};
-}
-
-}  // namespace
-
 void ExportOfficersToCsv(HWND dialog) {
   if (!IsImageOpen(g_officer_editor.save)) return;
   PathChar path[PATH_CAPACITY];
   if (!ChooseCsvTarget(dialog, path)) return;
   WinCp932Codec codec;
-  WriteCsvFileReporting(dialog, path, ExportOfficerCsv(SaveBytes(), g_officer_editor.roster, codec));
+  WriteCsvFileReporting(dialog, path, ExportOfficerCsv(ImageBytes(g_officer_editor.save), g_officer_editor.roster, codec));
 }
 
 // Nothing is written unless every cell passed. The rows keep their order even where a reading
@@ -34,9 +25,9 @@ void ImportOfficersFromCsv(HWND dialog) {
   std::string file;
   if (!ChooseAndReadCsvFile(dialog, file)) return;
   WinCp932Codec codec;
-  const CsvImportResult result = ImportOfficerCsv(SaveBytes(), g_officer_editor.roster, file, codec);
+  const CsvImportResult result = ImportOfficerCsv(ImageBytes(g_officer_editor.save), g_officer_editor.roster, file, codec);
   if (result.ok && result.table_image_changed) {
-    g_officer_editor.save.dirty = 1;
+    MarkChanged(g_officer_editor.save);
     RewriteOfficerRows(dialog);
   }
   ShowCsvImportResult(dialog, result);

@@ -62,17 +62,17 @@ BOOL RunOfficerCommand(HWND dialog, int id) {
     case ID_SORT_REVERSE: RefreshOfficerList(dialog, SORT_REVERSE); return TRUE;
     case IDC_SELECT_ALL: SelectAllOfficers(dialog); return TRUE;
     case IDC_INVERT_SELECTION: InvertOfficerSelection(dialog); return TRUE;
-    case IDC_SET_FAMILY_NAME: SetFamilyName(dialog); return TRUE;
-    case IDC_SET_GIVEN_NAME: SetGivenName(dialog); return TRUE;
-    case IDC_SET_COURTESY_NAME: SetCourtesyName(dialog); return TRUE;
-    case IDC_SET_READING: SetReading(dialog); return TRUE;
-    case IDC_SET_FACE_NUMBER: SetFaceNumber(dialog); return TRUE;
-    case IDC_SET_BIRTH_YEAR: SetBirthYear(dialog); return TRUE;
-    case IDC_SET_LIFE_SPAN: SetLifeSpan(dialog); return TRUE;
-    case IDC_SET_LOYALTY: SetLoyalty(dialog); return TRUE;
-    case IDC_SET_ABILITY: SetAbility(dialog); return TRUE;
-    case IDC_SET_SKILL: SetSkill(dialog); return TRUE;
-    case IDC_SET_TACTIC_RANK: SetTacticRank(dialog); return TRUE;
+    case IDC_SET_FAMILY_NAME: UpdateFamilyName(dialog); return TRUE;
+    case IDC_SET_GIVEN_NAME: UpdateGivenName(dialog); return TRUE;
+    case IDC_SET_COURTESY_NAME: UpdateCourtesyName(dialog); return TRUE;
+    case IDC_SET_READING: UpdateReading(dialog); return TRUE;
+    case IDC_SET_FACE_NUMBER: UpdateFaceNumber(dialog); return TRUE;
+    case IDC_SET_BIRTH_YEAR: UpdateBirthYear(dialog); return TRUE;
+    case IDC_SET_LIFE_SPAN: UpdateLifeSpan(dialog); return TRUE;
+    case IDC_SET_LOYALTY: UpdateLoyalty(dialog); return TRUE;
+    case IDC_SET_ABILITY: UpdateAbility(dialog); return TRUE;
+    case IDC_SET_SKILL: UpdateSkill(dialog); return TRUE;
+    case IDC_SET_TACTIC_RANK: UpdateTacticRank(dialog); return TRUE;
     default: return FALSE;  // IDOK and IDCANCEL included: Enter and Esc do nothing
   }
 }

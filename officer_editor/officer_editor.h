@@ -53,17 +53,17 @@ void InsertOfficerRow(HWND list, int32_t row, OfficerId id);
 bool JumpOfficerList(HWND list, WPARAM key);
 
 // The eleven update commands, buttons 1003 to 1013.
-void SetFamilyName(HWND dialog);
-void SetGivenName(HWND dialog);
-void SetCourtesyName(HWND dialog);
-void SetReading(HWND dialog);
-void SetFaceNumber(HWND dialog);
-void SetBirthYear(HWND dialog);
-void SetLifeSpan(HWND dialog);
-void SetLoyalty(HWND dialog);
-void SetAbility(HWND dialog);
-void SetSkill(HWND dialog);
-void SetTacticRank(HWND dialog);
+void UpdateFamilyName(HWND dialog);
+void UpdateGivenName(HWND dialog);
+void UpdateCourtesyName(HWND dialog);
+void UpdateReading(HWND dialog);
+void UpdateFaceNumber(HWND dialog);
+void UpdateBirthYear(HWND dialog);
+void UpdateLifeSpan(HWND dialog);
+void UpdateLoyalty(HWND dialog);
+void UpdateAbility(HWND dialog);
+void UpdateSkill(HWND dialog);
+void UpdateTacticRank(HWND dialog);
 
 // File menu.
 void OpenSaveFile(HWND dialog);

@@ -10,11 +10,6 @@
 
 namespace {
 
-std::span<const uint8_t> SaveBytes() {
-  const DataFileImage& save = g_officer_editor.save;
-  return {save.data, static_cast<size_t>(save.length)};
-}
-
 int32_t RowCount() { return g_officer_editor.roster.count; }
 
 HWND OfficerList(HWND dialog) { return GetDlgItem(dialog, IDC_OFFICER_LIST); }
@@ -31,7 +26,7 @@ void FillOfficerRows(HWND list, const OfficerSelection& selection) {
 }  // namespace
 
 void InsertOfficerRow(HWND list, int32_t row, OfficerId id) {
-  InsertTextRow(list, LB_INSERTSTRING, row, OfficerFullName(SaveBytes(), id));
+  InsertTextRow(list, LB_INSERTSTRING, row, OfficerFullName(ImageBytes(g_officer_editor.save), id));
 }
 
 void CaptureOfficerSelection(HWND list, OfficerSelection& selection) {
@@ -61,7 +56,7 @@ void RefreshOfficerList(HWND dialog, SortMode mode) {
   switch (mode) {
     case SORT_BY_ID: CopyRosterOrder(g_officer_editor.roster, order); break;
     case SORT_BY_READING:
-      if (!SortByReading(SaveBytes(), order, RowCount())) ShowWarning(dialog, IDS_NO_MEMORY);
+      if (!SortByReading(ImageBytes(g_officer_editor.save), order, RowCount())) ShowWarning(dialog, IDS_NO_MEMORY);
       break;
     case SORT_REVERSE: ReverseOrder(order, RowCount()); break;
   }

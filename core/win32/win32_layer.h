@@ -9,6 +9,7 @@
 // stays in that program.
 #pragma once
 
+#include "win32/command_frame.h"
 #include "win32/controls.h"
 #include "win32/csv_files.h"
 #include "win32/file_commands.h"
