@@ -183,7 +183,7 @@ CsvImportResult ImportCsvTable(CsvTable& table, std::string_view file, Cp932Code
       if (cell == before) continue;
       CsvProblem problem;
       CsvValue value;
-      if (table.CheckCell(c, cell, value, problem)) {
+      if (table.CheckCell(record, c, cell, value, problem)) {
         if (!problems.Any()) writes.push_back({record, c, std::move(value), std::move(before)});
         continue;
       }
@@ -300,6 +300,8 @@ std::string CsvProblemText(const CsvProblem& problem) {
       return where + Text(u8"一覧にない値です。");
     case CsvProblemReason::NotAnOwner:
       return where + Text(u8"名簿にある武将の番号か「なし」を入力して下さい。");
+    case CsvProblemReason::NoField:
+      return where + Text(u8"番号が ") + to_string(problem.min) + Text(u8" 以上の武将にはこの項目がありません。");
   }
   return where;
 }

@@ -36,6 +36,8 @@ enum class CsvProblemReason {
   BadNumber,         // not a number from `min` to `max` (and divisible by `step` when that is not 0)
   NotInList,         // not one of the column's choice texts
   NotAnOwner,        // an owner is a roster officer's number or "なし"
+  NoField,           // the record has no such field of its own: an officer from `min` on, whose
+                     // attribute fields would lie in other officers' names
 };
 
 struct CsvProblem {
@@ -94,8 +96,10 @@ class CsvTable {
   virtual std::string Cell(int32_t record, size_t column) = 0;
   // The record of a key cell; false with the reason in `problem` (BadKey, NoSuchRecord).
   virtual bool FindRecord(std::string_view key, int32_t& record, CsvProblem& problem) = 0;
-  // Checks a changed cell of an Edited column; false with the reason and its limits in `problem`.
-  virtual bool CheckCell(size_t column, std::string_view cell, CsvValue& value, CsvProblem& problem) = 0;
+  // Checks a changed cell of the record's Edited column; false with the reason and its limits in
+  // `problem`.
+  virtual bool CheckCell(int32_t record, size_t column, std::string_view cell, CsvValue& value,
+                         CsvProblem& problem) = 0;
   // Writes a value CheckCell accepted, as the column's editing command would.
   virtual void Write(int32_t record, size_t column, const CsvValue& value) = 0;
 };

@@ -82,7 +82,7 @@ class ItemCsvTable final : public CsvTable {
     return false;
   }
 
-  bool CheckCell(size_t column, std::string_view cell, CsvValue& value, CsvProblem& problem) override {
+  bool CheckCell(int32_t, size_t column, std::string_view cell, CsvValue& value, CsvProblem& problem) override {
     switch (column) {
       case NAME: return CheckTextCell(cell, ITEM_NAME_WIDTH - 1, codec_, value.text, problem);
       case TYPE: return CheckChoice(ITEM_TYPE_NAMES, cell, value, problem);

@@ -52,6 +52,11 @@ const Columns& OfficerColumns() {
   return columns;
 }
 
+// The fields of the attribute table, which only the officers below ATTRIBUTE_ID_LIMIT have.
+bool IsAttribute(Field field) {
+  return field == Field::LifeSpan || field == Field::Loyalty || field == Field::Skill || field == Field::Tactic;
+}
+
 // The numeric entry whose rules a column's cells follow.
 const NumberField* NumberOf(Field field) {
   switch (field) {
@@ -77,6 +82,8 @@ class OfficerCsvTable final : public CsvTable {
   std::string Cell(int32_t record, size_t column) override {
     const OfficerId id = roster_.ids[record];
     const OfficerColumn& c = OfficerColumns().officer[column];
+    // Empty where the bytes would be other officers' names.
+    if (IsAttribute(c.field) && !HasAttributeFields(id)) return {};
     switch (c.field) {
       case Field::Id: return std::to_string(id);
       case Field::Family: return NameText(id, FAMILY_NAME_FIELD);
@@ -113,8 +120,14 @@ class OfficerCsvTable final : public CsvTable {
     return record >= 0;
   }
 
-  bool CheckCell(size_t column, std::string_view cell, CsvValue& value, CsvProblem& problem) override {
+  bool CheckCell(int32_t record, size_t column, std::string_view cell, CsvValue& value,
+                 CsvProblem& problem) override {
     const OfficerColumn& c = OfficerColumns().officer[column];
+    if (IsAttribute(c.field) && !HasAttributeFields(roster_.ids[record])) {
+      problem.reason = CsvProblemReason::NoField;
+      problem.min = ATTRIBUTE_ID_LIMIT;
+      return false;
+    }
     switch (c.field) {
       case Field::Family:
       case Field::Given:

@@ -5,6 +5,9 @@
 // (the year, 100 to 355), 寿命, 忠誠, 武力, 知力, 政治, 魅力, one column per skill headed by its
 // name (0 or 1), and one column per tactic headed by its name holding its rank (未 初 弐 参 四 五
 // 極; a 4-bit value that is no rank as its number). Texts are shown up to their NUL, whole characters only.
+// The attribute columns (寿命, 忠誠, skills, tactics) are empty for the officers from
+// ATTRIBUTE_ID_LIMIT on, whose attribute bytes would be other officers' names: the import refuses
+// any text there.
 //
 // The import writes as the editing commands do: a family or given name rebuilds the full name, a
 // birth year is written whatever the stored one (the no-aging rule is the dialog's), a name longer

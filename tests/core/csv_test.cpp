@@ -354,6 +354,38 @@ TEST(CsvImport, ABadCellWritesNothingAndNamesRowAndColumn) {
   const CsvImportResult no_save = ImportItemCsv(files.scenario, nullptr, files.ItemFile(), Codec());
   ASSERT_EQ(no_save.problems.size(), 2u);
   EXPECT_EQ(no_save.problems[0].reason, CsvProblemReason::NoSaveFile);
+
+  // Officers from 899 on have no attribute bytes of their own: the export leaves those cells empty,
+  // the file reads back unchanged, and any text there is refused beside another row's good change.
+  Image long_run = MakeLongRunSave();
+  const Image long_run_before = long_run;
+  OfficerRoster roster{};
+  BuildOfficerRoster(long_run, roster);
+  ASSERT_GT(roster.ids[roster.count - 1], ATTRIBUTE_ID_LIMIT);
+  const std::string long_run_file = ExportOfficerCsv(long_run, roster, Codec());
+  const Sheet long_sheet = Sheet::Of(long_run_file);
+  const std::pair<const char*, const char*> attributes[] = {{"寿命", "3"}, {"忠誠", "50"}, {"鬼謀", "1"}, {"攻城", "未"}};
+  for (int32_t k = 0; k < roster.count; ++k) {
+    for (const auto& [header, text] : attributes) {
+      ASSERT_EQ(long_sheet.rows[1 + k][long_sheet.Column(header)].empty(), roster.ids[k] >= ATTRIBUTE_ID_LIMIT)
+          << roster.ids[k] << " " << header;
+    }
+  }
+  const CsvImportResult unchanged = ImportOfficerCsv(long_run, roster, long_run_file, Codec());
+  EXPECT_TRUE(unchanged.ok && unchanged.fields_changed == 0) << CsvProblemsMessage(unchanged);
+  const int32_t line = 2 + static_cast<int32_t>(std::find(roster.ids.begin(), roster.ids.end(), 899) - roster.ids.begin());
+  for (const auto& [header, text] : attributes) {
+    SCOPED_TRACE(header);
+    Sheet sheet = long_sheet;
+    sheet.At("5", "忠誠") = ReadLoyalty(long_run, 5) == 50 ? "51" : "50";
+    sheet.At("899", header) = text;
+    const CsvImportResult refused = ImportOfficerCsv(long_run, roster, sheet.File(), Codec());
+    EXPECT_FALSE(refused.ok);
+    ASSERT_EQ(refused.problems.size(), 1u) << CsvProblemsMessage(refused);
+    EXPECT_EQ(CsvProblemText(refused.problems[0]),
+              std::to_string(line) + " 行目「" + header + "」: 番号が 899 以上の武将にはこの項目がありません。");
+    EXPECT_TRUE(long_run == long_run_before);
+  }
 }
 
 TEST(CsvImport, Cp932FileAndUtf8FilesGiveTheSameResult) {
