@@ -177,13 +177,15 @@ CsvImportResult ImportCsvTable(CsvTable& table, std::string_view file, Cp932Code
     for (size_t k = 0; k < width; ++k) {
       if (column_of[k] <= 0) continue;  // the key, or an empty column
       const auto c = static_cast<size_t>(column_of[k]);
-      if (columns[c].use != CsvColumnUse::Edited) continue;
       const std::string& cell = row.cells[k];
       std::string before = table.Cell(record, c);
       if (cell == before) continue;
       CsvProblem problem;
       CsvValue value;
-      if (table.CheckCell(record, c, cell, value, problem)) {
+      if (columns[c].use == CsvColumnUse::Shown) {
+        problem.reason = CsvProblemReason::ShownOnly;
+        for (std::u8string_view header : columns[c].edited_in) problem.instead.emplace_back(Utf8Text(header));
+      } else if (table.CheckCell(record, c, cell, value, problem)) {
         if (!problems.Any()) writes.push_back({record, c, std::move(value), std::move(before)});
         continue;
       }
@@ -302,6 +304,11 @@ std::string CsvProblemText(const CsvProblem& problem) {
       return where + Text(u8"名簿にある武将の番号か「なし」を入力して下さい。");
     case CsvProblemReason::NoField:
       return where + Text(u8"番号が ") + to_string(problem.min) + Text(u8" 以上の武将にはこの項目がありません。");
+    case CsvProblemReason::ShownOnly: {
+      std::string columns;
+      for (const std::string& header : problem.instead) columns += Text(u8"「") + header + Text(u8"」");
+      return where + Text(u8"この列は確認用で、読み込みでは使いません。") + columns + Text(u8"の列を変更して下さい。");
+    }
   }
   return where;
 }

@@ -38,6 +38,8 @@ enum class CsvProblemReason {
   NotAnOwner,        // an owner is a roster officer's number or "なし"
   NoField,           // the record has no such field of its own: an officer from `min` on, whose
                      // attribute fields would lie in other officers' names
+  ShownOnly,         // a cell of a column the import does not read changed; `instead` names the
+                     // columns to edit
 };
 
 struct CsvProblem {
@@ -48,6 +50,7 @@ struct CsvProblem {
   int32_t max = 0;
   int32_t step = 0;
   int32_t other = 0;
+  std::vector<std::string> instead;  // ShownOnly: the headers of the columns read in the column's stead
 };
 
 // How many problems a result keeps; it counts them all.
@@ -66,8 +69,8 @@ struct CsvImportResult {
 enum class CsvColumnUse {
   Key,     // the record number, by which a row finds its record
   Edited,  // read back by the import
-  Shown,   // written for reading only (a full name): the import passes over it, so that a row
-           // whose family name changed need not have its full name changed too
+  Shown,   // written for reading only (a full name): the import leaves a cell as exported alone
+           // and refuses a changed one, naming the columns it reads in its stead
 };
 
 enum class CsvImage { Table, Owners };
@@ -77,6 +80,7 @@ struct CsvColumn {
   CsvColumnUse use;
   CsvImage image;
   bool available;  // false: neither written nor read (owners when no save file is open)
+  std::span<const std::u8string_view> edited_in = {};  // a Shown column's: the headers to edit instead
 };
 
 // A checked cell: a number or choice index, or a text in code page 932 bytes.

@@ -18,6 +18,11 @@ struct OfficerColumn {
   int32_t index;  // ability, skill or tactic
 };
 
+constexpr std::u8string_view FAMILY_NAME_HEADER = u8"姓";
+constexpr std::u8string_view GIVEN_NAME_HEADER = u8"名";
+// The columns the import reads in the full name's stead.
+constexpr std::u8string_view FULL_NAME_PARTS[] = {FAMILY_NAME_HEADER, GIVEN_NAME_HEADER};
+
 constexpr size_t FIXED_COLUMNS = 10 + ABILITY_COUNT;
 constexpr size_t COLUMN_COUNT = FIXED_COLUMNS + SKILL_COUNT + TACTIC_COUNT;
 
@@ -35,11 +40,12 @@ const Columns& OfficerColumns() {
       c.officer[n++] = {field, index};
     };
     add(u8"武将番号", CsvColumnUse::Key, Field::Id, 0);
-    add(u8"姓", CsvColumnUse::Edited, Field::Family, 0);
-    add(u8"名", CsvColumnUse::Edited, Field::Given, 0);
+    add(FAMILY_NAME_HEADER, CsvColumnUse::Edited, Field::Family, 0);
+    add(GIVEN_NAME_HEADER, CsvColumnUse::Edited, Field::Given, 0);
     add(u8"字", CsvColumnUse::Edited, Field::Courtesy, 0);
     add(u8"ルビ", CsvColumnUse::Edited, Field::Reading, 0);
     add(u8"氏名", CsvColumnUse::Shown, Field::FullName, 0);
+    c.csv[n - 1].edited_in = FULL_NAME_PARTS;
     add(u8"顔番号", CsvColumnUse::Edited, Field::Face, 0);
     add(u8"誕生年", CsvColumnUse::Edited, Field::BirthYear, 0);
     add(u8"寿命", CsvColumnUse::Edited, Field::LifeSpan, 0);

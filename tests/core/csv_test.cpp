@@ -190,7 +190,6 @@ TEST(CsvImport, EditedExportEqualsTheSameEditsThroughTheCommands) {
   WriteFamilyName(commands.save, three, Sjis("劉"));
   sheet.At("3", "名") = "備";
   WriteGivenName(commands.save, three, Sjis("備"));
-  sheet.At("3", "氏名") = "別人";  // for reading only: passed over
   sheet.At("3", "字") = "玄徳";
   WriteCourtesyName(commands.save, three, Sjis("玄徳"));
   sheet.At("3", "ルビ") = "ﾘｭｳﾋﾞ";
@@ -262,6 +261,7 @@ struct BadFile {
   int32_t line;
   std::string column;
   CsvProblemReason reason;
+  const char* text = nullptr;  // the problem's line of the message, where it says more than the reason
 };
 
 TEST(CsvImport, ABadCellWritesNothingAndNamesRowAndColumn) {
@@ -285,6 +285,8 @@ TEST(CsvImport, ABadCellWritesNothingAndNamesRowAndColumn) {
       {"a tab in a name", false, cell("4", "字", "a\tb"), 6, "字", R::ControlCharacter},
       {"a rank not in the list", false, cell("4", "乱撃", "8"), 6, "乱撃", R::NotInList},
       {"a skill other than 0 or 1", false, cell("4", "鬼謀", "2"), 6, "鬼謀", R::BadNumber},
+      {"a full name, which is for reading only", false, cell("3", "氏名", "別人"), 5, "氏名", R::ShownOnly,
+       "5 行目「氏名」: この列は確認用で、読み込みでは使いません。「姓」「名」の列を変更して下さい。"},
       {"an id not in the roster", false, cell("4", "武将番号", "658"), 6, "武将番号", R::NoSuchRecord},
       {"an id that is no number", false, cell("4", "武将番号", "四"), 6, "武将番号", R::BadKey},
       {"a duplicate row", false, cell("4", "武将番号", "3"), 6, "武将番号", R::DuplicateRecord},
@@ -315,6 +317,8 @@ TEST(CsvImport, ABadCellWritesNothingAndNamesRowAndColumn) {
       {"a price not divisible by 50", true, cell("3", "売値", "25"), 5, "売値", R::BadNumber},
       {"an owner outside the roster", true, cell("3", "所有者番号", "801"), 5, "所有者番号", R::NotAnOwner},
       {"a skill not in the list", true, cell("3", "特技付与", "255"), 5, "特技付与", R::NotInList},
+      {"an owner's name, which is for reading only", true, cell("3", "所有者", "別人"), 5, "所有者", R::ShownOnly,
+       "5 行目「所有者」: この列は確認用で、読み込みでは使いません。「所有者番号」の列を変更して下さい。"},
   };
   Files exported;
   const Sheet officers = [&exported] {
@@ -335,6 +339,7 @@ TEST(CsvImport, ABadCellWritesNothingAndNamesRowAndColumn) {
     EXPECT_EQ(result.problems[0].line, bad.line);
     EXPECT_EQ(result.problems[0].column, bad.column);
     EXPECT_EQ(result.problems[0].reason, bad.reason);
+    if (bad.text != nullptr) EXPECT_EQ(CsvProblemText(result.problems[0]), bad.text);
     EXPECT_TRUE(files.save == save && files.scenario == scenario);
   }
 
