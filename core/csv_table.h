@@ -69,8 +69,9 @@ struct CsvImportResult {
 enum class CsvColumnUse {
   Key,     // the record number, by which a row finds its record
   Edited,  // read back by the import
-  Shown,   // written for reading only (a full name): the import leaves a cell as exported alone
-           // and refuses a changed one, naming the columns it reads in its stead
+  Shown,   // written for reading only (a full name): the import refuses a changed cell, naming the
+           // columns it is made of (edited_in), unless the row changes one of these: it then
+           // follows them, so that a row whose family name changed need not change its full name
 };
 
 enum class CsvImage { Table, Owners };

@@ -190,6 +190,7 @@ TEST(CsvImport, EditedExportEqualsTheSameEditsThroughTheCommands) {
   WriteFamilyName(commands.save, three, Sjis("劉"));
   sheet.At("3", "名") = "備";
   WriteGivenName(commands.save, three, Sjis("備"));
+  sheet.At("3", "氏名") = "別人";  // for reading only: it follows the names changed beside it
   sheet.At("3", "字") = "玄徳";
   WriteCourtesyName(commands.save, three, Sjis("玄徳"));
   sheet.At("3", "ルビ") = "ﾘｭｳﾋﾞ";

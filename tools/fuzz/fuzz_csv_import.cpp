@@ -142,12 +142,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
 
   if (save_changed || scenario_changed) {
-    // Every cell now equals what the export writes, or stands for the same value (007 for 7).
+    // Every cell now equals what the export writes, or stands for the same value (007 for 7), but
+    // for a shown name whose parts the file changed: the row no longer changes them, so a name
+    // left as it was is now refused, and nothing is written.
     static Image save, scenario;  // buffers kept from run to run
     save.assign(images.save.begin(), images.save.end());
     scenario.assign(images.scenario.begin(), images.scenario.end());
     const CsvImportResult again = images.Import(file, items, owners);
-    FUZZ_CHECK(again.ok && again.fields_changed == 0);
+    FUZZ_CHECK(again.ok ? again.fields_changed == 0
+                        : std::all_of(again.problems.begin(), again.problems.end(), [](const CsvProblem& problem) {
+                            return problem.reason == CsvProblemReason::ShownOnly;
+                          }));
     FUZZ_CHECK(images.save == save && images.scenario == scenario);
     std::copy(images.save_base.begin(), images.save_base.end(), images.save.begin());
     std::copy(images.scenario_base.begin(), images.scenario_base.end(), images.scenario.begin());
