@@ -219,11 +219,13 @@ CsvImportResult ImportCsvTable(CsvTable& table, std::string_view file, Cp932Code
   if (problems.Any()) return result;
 
   std::vector<bool> record_changed(first_line.size(), false);
+  result.column_fields_changed.assign(columns.size(), 0);
   for (const PendingWrite& write : writes) {
     table.Write(write.record, write.column, write.value);
     // A cell such as 007 for 7 passes its check and yet changes nothing.
     if (table.Cell(write.record, write.column) == write.before) continue;
     ++result.fields_changed;
+    ++result.column_fields_changed[write.column];
     if (!record_changed[static_cast<size_t>(write.record)]) {
       record_changed[static_cast<size_t>(write.record)] = true;
       ++result.records_changed;

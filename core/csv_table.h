@@ -62,6 +62,8 @@ struct CsvImportResult {
   int32_t fields_changed = 0;   // cells whose value changed
   bool table_image_changed = false;  // the image of the table (save image, scenario image)
   bool owner_image_changed = false;  // the save image beside the scenario image (item owners)
+  std::vector<int32_t> column_fields_changed;  // the cells changed in each column, as Columns() lists
+                                               // them; empty when nothing is written
   int32_t problem_count = 0;
   std::vector<CsvProblem> problems;  // the first CSV_PROBLEM_LIMIT problems, in file order
 };

@@ -208,3 +208,11 @@ CsvImportResult ImportOfficerCsv(std::span<uint8_t> save, const OfficerRoster& r
   OfficerCsvTable table(save, save, roster, codec);
   return ImportCsvTable(table, file, codec);
 }
+
+int32_t BirthYearsChanged(const CsvImportResult& result) {
+  const auto& officer = OfficerColumns().officer;
+  const auto column = static_cast<size_t>(
+      std::find_if(officer.begin(), officer.end(), [](const OfficerColumn& c) { return c.field == Field::BirthYear; }) -
+      officer.begin());
+  return column < result.column_fields_changed.size() ? result.column_fields_changed[column] : 0;
+}

@@ -29,3 +29,5 @@ std::string ExportOfficerCsv(std::span<const uint8_t> save, const OfficerRoster&
 // BuildOfficerRoster makes it, in ascending id order), each in one row.
 CsvImportResult ImportOfficerCsv(std::span<uint8_t> save, const OfficerRoster& roster, std::string_view file,
                                  Cp932Codec& codec);
+// How many birth years the import changed, each written as the file gives it, older or not.
+int32_t BirthYearsChanged(const CsvImportResult& result);

@@ -219,6 +219,7 @@ TEST(CsvImport, EditedExportEqualsTheSameEditsThroughTheCommands) {
   ASSERT_TRUE(result.ok) << CsvProblemsMessage(result);
   EXPECT_EQ(result.records_changed, 3);
   EXPECT_EQ(result.fields_changed, 12);
+  EXPECT_EQ(BirthYearsChanged(result), 1);
   EXPECT_TRUE(result.table_image_changed);
   EXPECT_TRUE(files.save == commands.save);
   EXPECT_EQ(CsvChangesMessage(result), "CSV ファイルを読み込みました。3 件のデータで 12 個の値を変更しました。");
