@@ -340,7 +340,7 @@ std::string CsvProblemText(const CsvProblem& problem) {
 std::string CsvProblemsMessage(const CsvImportResult& result, size_t shown) {
   std::string message = Text(u8"CSV ファイルを読み込めませんでした。何も変更していません。\n");
   const size_t count = std::min(shown, result.problems.size());
-  for (size_t k = 0; k < count; ++k) message += "\n" + CsvProblemText(result.problems[k]);
+  for (size_t k = 0; k < count; ++k) message += '\n' + CsvProblemText(result.problems[k]);
   const int32_t others = result.problem_count - static_cast<int32_t>(count);
   if (others > 0) message += Text(u8"\nほかに ") + std::to_string(others) + Text(u8" 件の問題があります。");
   return message;
