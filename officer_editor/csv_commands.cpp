@@ -8,7 +8,9 @@
 #include "formats/officer_csv.h"
 #include "officer_editor.h"
 #include "platform/win_cp932_codec.h"
+#include "quillmere_resource.h"
 #include "win32/csv_files.h"
+#include "win32/string_table.h"
 
 void ExportOfficersToCsv(HWND dialog) {
   if (!IsImageOpen(g_officer_editor.save)) return;
@@ -19,7 +21,8 @@ void ExportOfficersToCsv(HWND dialog) {
 }
 
 // Nothing is written unless every cell passed. The rows keep their order even where a reading
-// changed: the list is sorted only by the Sort menu.
+// changed: the list is sorted only by the Sort menu. A birth year is written as the file gives it:
+// "禁老化" is the update button's rule, and when it is checked the result says it was not used.
 void ImportOfficersFromCsv(HWND dialog) {
   if (!IsImageOpen(g_officer_editor.save)) return;
   std::string file;
@@ -30,5 +33,9 @@ void ImportOfficersFromCsv(HWND dialog) {
     MarkChanged(g_officer_editor.save);
     RewriteOfficerRows(dialog);
   }
-  ShowCsvImportResult(dialog, result);
+  std::wstring note;
+  if (result.ok && BirthYearsChanged(result) > 0 && IsDlgButtonChecked(dialog, IDC_NO_AGING) == BST_CHECKED) {
+    note = LoadText(IDS_CSV_NO_AGING_NOT_USED);
+  }
+  ShowCsvImportResult(dialog, result, note);
 }

@@ -67,6 +67,7 @@
 #define IDS_PERCENT_RANGE 1007
 #define IDS_NO_MEMORY 1008
 #define IDS_OFFICERS_LEFT_OUT 1009
+#define IDS_CSV_NO_AGING_NOT_USED 1010  // after what a CSV import changed, when birth years changed
 #define IDS_ABILITY_CHOICES 1100  // 4 entries
 #define IDS_SKILL_CHOICES 1200  // 26 entries
 #define IDS_SKILL_STATE_CHOICES 1300  // 2 entries

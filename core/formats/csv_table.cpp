@@ -84,6 +84,18 @@ bool MapHeader(CsvTable& table, const std::vector<CsvRecord>& records, std::vect
   return !problems.Any();
 }
 
+// True when the row changes (`changed`, by column) a column the Shown column is made of: the
+// import then rewrites it from its parts and leaves its cell alone.
+bool ChangesAPart(std::span<const CsvColumn> columns, const CsvColumn& shown, const std::vector<bool>& changed) {
+  for (size_t c = 0; c < columns.size(); ++c) {
+    if (!changed[c]) continue;
+    for (std::u8string_view header : shown.edited_in) {
+      if (Utf8Text(header) == columns[c].header) return true;
+    }
+  }
+  return false;
+}
+
 // A checked change, written once every row has passed.
 struct PendingWrite {
   int32_t record;
@@ -143,6 +155,8 @@ CsvImportResult ImportCsvTable(CsvTable& table, std::string_view file, Cp932Code
   const size_t key = static_cast<size_t>(std::find(column_of.begin(), column_of.end(), 0) - column_of.begin());
   std::vector<int32_t> first_line(static_cast<size_t>(std::max(table.RecordCount(), 0)), 0);
   std::vector<PendingWrite> writes;
+  std::vector<std::string> befores;
+  std::vector<bool> changed;
   for (size_t r = 1; r < records.size(); ++r) {
     const CsvRecord& row = records[r];
     if (AllEmpty(row.cells)) continue;
@@ -174,17 +188,27 @@ CsvImportResult ImportCsvTable(CsvTable& table, std::string_view file, Cp932Code
       continue;
     }
     first = row.line;
+    // The row's cells as the export writes them now, and the columns whose cells the row changes.
+    befores.assign(width, std::string());
+    changed.assign(columns.size(), false);
     for (size_t k = 0; k < width; ++k) {
       if (column_of[k] <= 0) continue;  // the key, or an empty column
       const auto c = static_cast<size_t>(column_of[k]);
-      if (columns[c].use != CsvColumnUse::Edited) continue;
+      befores[k] = table.Cell(record, c);
+      changed[c] = row.cells[k] != befores[k];
+    }
+    for (size_t k = 0; k < width; ++k) {
+      if (column_of[k] <= 0 || !changed[static_cast<size_t>(column_of[k])]) continue;
+      const auto c = static_cast<size_t>(column_of[k]);
       const std::string& cell = row.cells[k];
-      std::string before = table.Cell(record, c);
-      if (cell == before) continue;
       CsvProblem problem;
       CsvValue value;
-      if (table.CheckCell(c, cell, value, problem)) {
-        if (!problems.Any()) writes.push_back({record, c, std::move(value), std::move(before)});
+      if (columns[c].use == CsvColumnUse::Shown) {
+        if (ChangesAPart(columns, columns[c], changed)) continue;
+        problem.reason = CsvProblemReason::ShownOnly;
+        for (std::u8string_view header : columns[c].edited_in) problem.instead.emplace_back(Utf8Text(header));
+      } else if (table.CheckCell(record, c, cell, value, problem)) {
+        if (!problems.Any()) writes.push_back({record, c, std::move(value), std::move(befores[k])});
         continue;
       }
       problem.line = row.line;
@@ -195,11 +219,13 @@ CsvImportResult ImportCsvTable(CsvTable& table, std::string_view file, Cp932Code
   if (problems.Any()) return result;
 
   std::vector<bool> record_changed(first_line.size(), false);
+  result.column_fields_changed.assign(columns.size(), 0);
   for (const PendingWrite& write : writes) {
     table.Write(write.record, write.column, write.value);
     // A cell such as 007 for 7 passes its check and yet changes nothing.
     if (table.Cell(write.record, write.column) == write.before) continue;
     ++result.fields_changed;
+    ++result.column_fields_changed[write.column];
     if (!record_changed[static_cast<size_t>(write.record)]) {
       record_changed[static_cast<size_t>(write.record)] = true;
       ++result.records_changed;
@@ -300,6 +326,13 @@ std::string CsvProblemText(const CsvProblem& problem) {
       return where + Text(u8"一覧にない値です。");
     case CsvProblemReason::NotAnOwner:
       return where + Text(u8"名簿にある武将の番号か「なし」を入力して下さい。");
+    case CsvProblemReason::NoField:
+      return where + Text(u8"番号が ") + to_string(problem.min) + Text(u8" 以上の武将にはこの項目がありません。");
+    case CsvProblemReason::ShownOnly: {
+      std::string columns;
+      for (const std::string& header : problem.instead) columns += Text(u8"「") + header + Text(u8"」");
+      return where + Text(u8"この列は確認用で、読み込みでは使いません。") + columns + Text(u8"の列を変更して下さい。");
+    }
   }
   return where;
 }
@@ -307,7 +340,7 @@ std::string CsvProblemText(const CsvProblem& problem) {
 std::string CsvProblemsMessage(const CsvImportResult& result, size_t shown) {
   std::string message = Text(u8"CSV ファイルを読み込めませんでした。何も変更していません。\n");
   const size_t count = std::min(shown, result.problems.size());
-  for (size_t k = 0; k < count; ++k) message += "\n" + CsvProblemText(result.problems[k]);
+  for (size_t k = 0; k < count; ++k) message += '\n' + CsvProblemText(result.problems[k]);
   const int32_t others = result.problem_count - static_cast<int32_t>(count);
   if (others > 0) message += Text(u8"\nほかに ") + std::to_string(others) + Text(u8" 件の問題があります。");
   return message;

@@ -36,6 +36,10 @@ enum class CsvProblemReason {
   BadNumber,         // not a number from `min` to `max` (and divisible by `step` when that is not 0)
   NotInList,         // not one of the column's choice texts
   NotAnOwner,        // an owner is a roster officer's number or "なし"
+  NoField,           // the record has no such field of its own: an officer from `min` on, whose
+                     // attribute fields would lie in other officers' names
+  ShownOnly,         // a cell of a column the import does not read changed; `instead` names the
+                     // columns to edit
 };
 
 struct CsvProblem {
@@ -46,6 +50,7 @@ struct CsvProblem {
   int32_t max = 0;
   int32_t step = 0;
   int32_t other = 0;
+  std::vector<std::string> instead;  // ShownOnly: the headers of the columns read in the column's stead
 };
 
 // How many problems a result keeps; it counts them all.
@@ -57,6 +62,8 @@ struct CsvImportResult {
   int32_t fields_changed = 0;   // cells whose value changed
   bool table_image_changed = false;  // the image of the table (save image, scenario image)
   bool owner_image_changed = false;  // the save image beside the scenario image (item owners)
+  std::vector<int32_t> column_fields_changed;  // the cells changed in each column, as Columns() lists
+                                               // them; empty when nothing is written
   int32_t problem_count = 0;
   std::vector<CsvProblem> problems;  // the first CSV_PROBLEM_LIMIT problems, in file order
 };
@@ -64,8 +71,9 @@ struct CsvImportResult {
 enum class CsvColumnUse {
   Key,     // the record number, by which a row finds its record
   Edited,  // read back by the import
-  Shown,   // written for reading only (a full name): the import passes over it, so that a row
-           // whose family name changed need not have its full name changed too
+  Shown,   // written for reading only (a full name): the import refuses a changed cell, naming the
+           // columns it is made of (edited_in), unless the row changes one of these: it then
+           // follows them, so that a row whose family name changed need not change its full name
 };
 
 enum class CsvImage { Table, Owners };
@@ -75,6 +83,7 @@ struct CsvColumn {
   CsvColumnUse use;
   CsvImage image;
   bool available;  // false: neither written nor read (owners when no save file is open)
+  std::span<const std::u8string_view> edited_in = {};  // a Shown column's: the headers to edit instead
 };
 
 // A checked cell: a number or choice index, or a text in code page 932 bytes.
@@ -94,8 +103,10 @@ class CsvTable {
   virtual std::string Cell(int32_t record, size_t column) = 0;
   // The record of a key cell; false with the reason in `problem` (BadKey, NoSuchRecord).
   virtual bool FindRecord(std::string_view key, int32_t& record, CsvProblem& problem) = 0;
-  // Checks a changed cell of an Edited column; false with the reason and its limits in `problem`.
-  virtual bool CheckCell(size_t column, std::string_view cell, CsvValue& value, CsvProblem& problem) = 0;
+  // Checks a changed cell of the record's Edited column; false with the reason and its limits in
+  // `problem`.
+  virtual bool CheckCell(int32_t record, size_t column, std::string_view cell, CsvValue& value,
+                         CsvProblem& problem) = 0;
   // Writes a value CheckCell accepted, as the column's editing command would.
   virtual void Write(int32_t record, size_t column, const CsvValue& value) = 0;
 };

@@ -12,6 +12,9 @@ namespace {
 enum Column : size_t { NUMBER, NAME, TYPE, IMAGE, PRICE, INCREASE, SKILL, OWNER_ID, OWNER_NAME, COLUMN_COUNT };
 
 constexpr std::u8string_view NOBODY = u8"なし";
+constexpr std::u8string_view OWNER_ID_HEADER = u8"所有者番号";
+// The column the import reads in the owner's name's stead.
+constexpr std::u8string_view OWNER_NAME_PARTS[] = {OWNER_ID_HEADER};
 
 std::array<CsvColumn, COLUMN_COUNT> ItemColumns(bool owners) {
   return {{
@@ -22,8 +25,8 @@ std::array<CsvColumn, COLUMN_COUNT> ItemColumns(bool owners) {
       {Utf8Text(u8"売値"), CsvColumnUse::Edited, CsvImage::Table, true},
       {Utf8Text(u8"増加値"), CsvColumnUse::Edited, CsvImage::Table, true},
       {Utf8Text(u8"特技付与"), CsvColumnUse::Edited, CsvImage::Table, true},
-      {Utf8Text(u8"所有者番号"), CsvColumnUse::Edited, CsvImage::Owners, owners},
-      {Utf8Text(u8"所有者"), CsvColumnUse::Shown, CsvImage::Owners, owners},
+      {Utf8Text(OWNER_ID_HEADER), CsvColumnUse::Edited, CsvImage::Owners, owners},
+      {Utf8Text(u8"所有者"), CsvColumnUse::Shown, CsvImage::Owners, owners, OWNER_NAME_PARTS},
   }};
 }
 
@@ -82,7 +85,7 @@ class ItemCsvTable final : public CsvTable {
     return false;
   }
 
-  bool CheckCell(size_t column, std::string_view cell, CsvValue& value, CsvProblem& problem) override {
+  bool CheckCell(int32_t, size_t column, std::string_view cell, CsvValue& value, CsvProblem& problem) override {
     switch (column) {
       case NAME: return CheckTextCell(cell, ITEM_NAME_WIDTH - 1, codec_, value.text, problem);
       case TYPE: return CheckChoice(ITEM_TYPE_NAMES, cell, value, problem);

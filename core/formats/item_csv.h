@@ -4,7 +4,7 @@
 // Columns, by header: 番号 (the item number, by which a row finds its item), 名前, 種類, 画像と解説,
 // 売値 (the sale price), 増加値, 特技付与 (the granted skill, なし for none), and with a save file
 // 所有者番号 (the owner's id, なし for nobody) and 所有者 (the owner's full name, for reading: the
-// import passes over it).
+// import refuses a change to it alone).
 // A choice shows its list text, a byte outside the list its number; such a cell can only be left
 // as it is or changed to a list text.
 //

@@ -18,6 +18,11 @@ struct OfficerColumn {
   int32_t index;  // ability, skill or tactic
 };
 
+constexpr std::u8string_view FAMILY_NAME_HEADER = u8"姓";
+constexpr std::u8string_view GIVEN_NAME_HEADER = u8"名";
+// The columns the import reads in the full name's stead.
+constexpr std::u8string_view FULL_NAME_PARTS[] = {FAMILY_NAME_HEADER, GIVEN_NAME_HEADER};
+
 constexpr size_t FIXED_COLUMNS = 10 + ABILITY_COUNT;
 constexpr size_t COLUMN_COUNT = FIXED_COLUMNS + SKILL_COUNT + TACTIC_COUNT;
 
@@ -35,11 +40,12 @@ const Columns& OfficerColumns() {
       c.officer[n++] = {field, index};
     };
     add(u8"武将番号", CsvColumnUse::Key, Field::Id, 0);
-    add(u8"姓", CsvColumnUse::Edited, Field::Family, 0);
-    add(u8"名", CsvColumnUse::Edited, Field::Given, 0);
+    add(FAMILY_NAME_HEADER, CsvColumnUse::Edited, Field::Family, 0);
+    add(GIVEN_NAME_HEADER, CsvColumnUse::Edited, Field::Given, 0);
     add(u8"字", CsvColumnUse::Edited, Field::Courtesy, 0);
     add(u8"ルビ", CsvColumnUse::Edited, Field::Reading, 0);
     add(u8"氏名", CsvColumnUse::Shown, Field::FullName, 0);
+    c.csv[n - 1].edited_in = FULL_NAME_PARTS;
     add(u8"顔番号", CsvColumnUse::Edited, Field::Face, 0);
     add(u8"誕生年", CsvColumnUse::Edited, Field::BirthYear, 0);
     add(u8"寿命", CsvColumnUse::Edited, Field::LifeSpan, 0);
@@ -50,6 +56,11 @@ const Columns& OfficerColumns() {
     return c;
   }();
   return columns;
+}
+
+// The fields of the attribute table, which only the officers below ATTRIBUTE_ID_LIMIT have.
+bool IsAttribute(Field field) {
+  return field == Field::LifeSpan || field == Field::Loyalty || field == Field::Skill || field == Field::Tactic;
 }
 
 // The numeric entry whose rules a column's cells follow.
@@ -77,6 +88,8 @@ class OfficerCsvTable final : public CsvTable {
   std::string Cell(int32_t record, size_t column) override {
     const OfficerId id = roster_.ids[record];
     const OfficerColumn& c = OfficerColumns().officer[column];
+    // Empty where the bytes would be other officers' names.
+    if (IsAttribute(c.field) && !HasAttributeFields(id)) return {};
     switch (c.field) {
       case Field::Id: return std::to_string(id);
       case Field::Family: return NameText(id, FAMILY_NAME_FIELD);
@@ -113,8 +126,14 @@ class OfficerCsvTable final : public CsvTable {
     return record >= 0;
   }
 
-  bool CheckCell(size_t column, std::string_view cell, CsvValue& value, CsvProblem& problem) override {
+  bool CheckCell(int32_t record, size_t column, std::string_view cell, CsvValue& value,
+                 CsvProblem& problem) override {
     const OfficerColumn& c = OfficerColumns().officer[column];
+    if (IsAttribute(c.field) && !HasAttributeFields(roster_.ids[record])) {
+      problem.reason = CsvProblemReason::NoField;
+      problem.min = ATTRIBUTE_ID_LIMIT;
+      return false;
+    }
     switch (c.field) {
       case Field::Family:
       case Field::Given:
@@ -188,4 +207,12 @@ CsvImportResult ImportOfficerCsv(std::span<uint8_t> save, const OfficerRoster& r
                                  Cp932Codec& codec) {
   OfficerCsvTable table(save, save, roster, codec);
   return ImportCsvTable(table, file, codec);
+}
+
+int32_t BirthYearsChanged(const CsvImportResult& result) {
+  const auto& officer = OfficerColumns().officer;
+  const auto column = static_cast<size_t>(
+      std::find_if(officer.begin(), officer.end(), [](const OfficerColumn& c) { return c.field == Field::BirthYear; }) -
+      officer.begin());
+  return column < result.column_fields_changed.size() ? result.column_fields_changed[column] : 0;
 }

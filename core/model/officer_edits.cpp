@@ -12,9 +12,6 @@ bool IsEditableId(OfficerId id) { return id >= 0 && id < ROSTER_ID_LIMIT; }
 
 bool Accepts(const NumberField& field, int32_t value) { return value >= field.min && value <= field.max; }
 
-// Whether the officer's attribute fields lie below the name table (see ATTRIBUTE_ID_LIMIT).
-bool HasAttributeFields(OfficerId id) { return id < ATTRIBUTE_ID_LIMIT; }
-
 // Calls `write` for each editable officer of `ids` whose attribute fields lie below the name table,
 // in order; returns how many editable officers it left out.
 template <typename Write>
@@ -98,6 +95,8 @@ constexpr int32_t TacticPosition(int32_t tactic) { return tactic == 14 ? 15 : ta
 constexpr uint8_t RankNibble(int32_t rank) { return rank == 0 ? 0 : static_cast<uint8_t>(rank + 7); }
 
 }  // namespace
+
+bool HasAttributeFields(OfficerId id) { return id < ATTRIBUTE_ID_LIMIT; }
 
 void WriteFamilyName(std::span<uint8_t> save, std::span<const OfficerId> ids, std::string_view text) {
   WriteNameWithFullName(save, ids, text, true);

@@ -57,6 +57,9 @@ void WriteAbility(std::span<uint8_t> save, std::span<const OfficerId> ids, int32
 // CountOfficersLeftOutOfAttributeEdits(ids), so that the dialog can tell the user; a refused value
 // writes nothing and returns 0.
 int32_t CountOfficersLeftOutOfAttributeEdits(std::span<const OfficerId> ids);
+// True when the officer's attribute fields lie below the name table (an id below
+// ATTRIBUTE_ID_LIMIT): the officers whose attribute fields the edits write.
+bool HasAttributeFields(OfficerId id);
 // Life span 0 to 7 into bits 5 to 7 of its byte; bits 0 to 4 keep their contents.
 int32_t WriteLifeSpan(std::span<uint8_t> save, std::span<const OfficerId> ids, int32_t span);
 int32_t WriteLoyalty(std::span<uint8_t> save, std::span<const OfficerId> ids, int32_t loyalty);

@@ -39,11 +39,12 @@ int ChooseAndReadCsvFile(HWND owner, std::string& bytes) {
   return 0;
 }
 
-void ShowCsvImportResult(HWND owner, const CsvImportResult& result) {
+void ShowCsvImportResult(HWND owner, const CsvImportResult& result, const std::wstring& note) {
   if (!result.ok) {
     ShowWarningText(owner, WideFromUtf8(CsvProblemsMessage(result)));
     return;
   }
-  MessageBoxW(owner, WideFromUtf8(CsvChangesMessage(result)).c_str(), LoadText(IDS_CSV_IMPORTED_CAPTION).c_str(),
-              MB_OK | MB_ICONINFORMATION);
+  std::wstring text = WideFromUtf8(CsvChangesMessage(result));
+  if (!note.empty()) text += L"\n" + note;
+  MessageBoxW(owner, text.c_str(), LoadText(IDS_CSV_IMPORTED_CAPTION).c_str(), MB_OK | MB_ICONINFORMATION);
 }

@@ -24,5 +24,6 @@ int WriteCsvFileReporting(HWND owner, const PathChar* path, std::string_view byt
 // could not be read or is larger than CSV_FILE_LIMIT_MB (shown).
 int ChooseAndReadCsvFile(HWND owner, std::string& bytes);
 
-// What an import did: the problems that stopped it in a warning, or what it changed.
-void ShowCsvImportResult(HWND owner, const CsvImportResult& result);
+// What an import did: the problems that stopped it in a warning, or what it changed followed by
+// `note` on a line of its own when that is not empty.
+void ShowCsvImportResult(HWND owner, const CsvImportResult& result, const std::wstring& note = {});

@@ -190,7 +190,7 @@ TEST(CsvImport, EditedExportEqualsTheSameEditsThroughTheCommands) {
   WriteFamilyName(commands.save, three, Sjis("劉"));
   sheet.At("3", "名") = "備";
   WriteGivenName(commands.save, three, Sjis("備"));
-  sheet.At("3", "氏名") = "別人";  // for reading only: passed over
+  sheet.At("3", "氏名") = "別人";  // for reading only: it follows the names changed beside it
   sheet.At("3", "字") = "玄徳";
   WriteCourtesyName(commands.save, three, Sjis("玄徳"));
   sheet.At("3", "ルビ") = "ﾘｭｳﾋﾞ";
@@ -219,6 +219,7 @@ TEST(CsvImport, EditedExportEqualsTheSameEditsThroughTheCommands) {
   ASSERT_TRUE(result.ok) << CsvProblemsMessage(result);
   EXPECT_EQ(result.records_changed, 3);
   EXPECT_EQ(result.fields_changed, 12);
+  EXPECT_EQ(BirthYearsChanged(result), 1);
   EXPECT_TRUE(result.table_image_changed);
   EXPECT_TRUE(files.save == commands.save);
   EXPECT_EQ(CsvChangesMessage(result), "CSV ファイルを読み込みました。3 件のデータで 12 個の値を変更しました。");
@@ -262,6 +263,7 @@ struct BadFile {
   int32_t line;
   std::string column;
   CsvProblemReason reason;
+  const char* text = nullptr;  // the problem's line of the message, where it says more than the reason
 };
 
 TEST(CsvImport, ABadCellWritesNothingAndNamesRowAndColumn) {
@@ -285,6 +287,8 @@ TEST(CsvImport, ABadCellWritesNothingAndNamesRowAndColumn) {
       {"a tab in a name", false, cell("4", "字", "a\tb"), 6, "字", R::ControlCharacter},
       {"a rank not in the list", false, cell("4", "乱撃", "8"), 6, "乱撃", R::NotInList},
       {"a skill other than 0 or 1", false, cell("4", "鬼謀", "2"), 6, "鬼謀", R::BadNumber},
+      {"a full name, which is for reading only", false, cell("3", "氏名", "別人"), 5, "氏名", R::ShownOnly,
+       "5 行目「氏名」: この列は確認用で、読み込みでは使いません。「姓」「名」の列を変更して下さい。"},
       {"an id not in the roster", false, cell("4", "武将番号", "658"), 6, "武将番号", R::NoSuchRecord},
       {"an id that is no number", false, cell("4", "武将番号", "四"), 6, "武将番号", R::BadKey},
       {"a duplicate row", false, cell("4", "武将番号", "3"), 6, "武将番号", R::DuplicateRecord},
@@ -315,6 +319,8 @@ TEST(CsvImport, ABadCellWritesNothingAndNamesRowAndColumn) {
       {"a price not divisible by 50", true, cell("3", "売値", "25"), 5, "売値", R::BadNumber},
       {"an owner outside the roster", true, cell("3", "所有者番号", "801"), 5, "所有者番号", R::NotAnOwner},
       {"a skill not in the list", true, cell("3", "特技付与", "255"), 5, "特技付与", R::NotInList},
+      {"an owner's name, which is for reading only", true, cell("3", "所有者", "別人"), 5, "所有者", R::ShownOnly,
+       "5 行目「所有者」: この列は確認用で、読み込みでは使いません。「所有者番号」の列を変更して下さい。"},
   };
   Files exported;
   const Sheet officers = [&exported] {
@@ -335,6 +341,7 @@ TEST(CsvImport, ABadCellWritesNothingAndNamesRowAndColumn) {
     EXPECT_EQ(result.problems[0].line, bad.line);
     EXPECT_EQ(result.problems[0].column, bad.column);
     EXPECT_EQ(result.problems[0].reason, bad.reason);
+    if (bad.text != nullptr) EXPECT_EQ(CsvProblemText(result.problems[0]), bad.text);
     EXPECT_TRUE(files.save == save && files.scenario == scenario);
   }
 
@@ -354,6 +361,38 @@ TEST(CsvImport, ABadCellWritesNothingAndNamesRowAndColumn) {
   const CsvImportResult no_save = ImportItemCsv(files.scenario, nullptr, files.ItemFile(), Codec());
   ASSERT_EQ(no_save.problems.size(), 2u);
   EXPECT_EQ(no_save.problems[0].reason, CsvProblemReason::NoSaveFile);
+
+  // Officers from 899 on have no attribute bytes of their own: the export leaves those cells empty,
+  // the file reads back unchanged, and any text there is refused beside another row's good change.
+  Image long_run = MakeLongRunSave();
+  const Image long_run_before = long_run;
+  OfficerRoster roster{};
+  BuildOfficerRoster(long_run, roster);
+  ASSERT_GT(roster.ids[roster.count - 1], ATTRIBUTE_ID_LIMIT);
+  const std::string long_run_file = ExportOfficerCsv(long_run, roster, Codec());
+  const Sheet long_sheet = Sheet::Of(long_run_file);
+  const std::pair<const char*, const char*> attributes[] = {{"寿命", "3"}, {"忠誠", "50"}, {"鬼謀", "1"}, {"攻城", "未"}};
+  for (int32_t k = 0; k < roster.count; ++k) {
+    for (const auto& [header, text] : attributes) {
+      ASSERT_EQ(long_sheet.rows[1 + k][long_sheet.Column(header)].empty(), roster.ids[k] >= ATTRIBUTE_ID_LIMIT)
+          << roster.ids[k] << " " << header;
+    }
+  }
+  const CsvImportResult unchanged = ImportOfficerCsv(long_run, roster, long_run_file, Codec());
+  EXPECT_TRUE(unchanged.ok && unchanged.fields_changed == 0) << CsvProblemsMessage(unchanged);
+  const int32_t line = 2 + static_cast<int32_t>(std::find(roster.ids.begin(), roster.ids.end(), 899) - roster.ids.begin());
+  for (const auto& [header, text] : attributes) {
+    SCOPED_TRACE(header);
+    Sheet sheet = long_sheet;
+    sheet.At("5", "忠誠") = ReadLoyalty(long_run, 5) == 50 ? "51" : "50";
+    sheet.At("899", header) = text;
+    const CsvImportResult refused = ImportOfficerCsv(long_run, roster, sheet.File(), Codec());
+    EXPECT_FALSE(refused.ok);
+    ASSERT_EQ(refused.problems.size(), 1u) << CsvProblemsMessage(refused);
+    EXPECT_EQ(CsvProblemText(refused.problems[0]),
+              std::to_string(line) + " 行目「" + header + "」: 番号が 899 以上の武将にはこの項目がありません。");
+    EXPECT_TRUE(long_run == long_run_before);
+  }
 }
 
 TEST(CsvImport, Cp932FileAndUtf8FilesGiveTheSameResult) {

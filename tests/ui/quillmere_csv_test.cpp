@@ -1,10 +1,12 @@
 // Quillmere's File menu commands "CSVに書き出す…" and "CSVから読み込む…" through the real dialog:
 // the officer table written to a CSV file and read back, against the bytes the update commands
 // write; and Windows' code page 932 as the converter of the CSV texts.
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "csv_edit.h"
+#include "model/officer_edits.h"
 #include "platform/win_cp932_codec.h"
 #include "quillmere_fixture.h"
 
@@ -93,6 +95,46 @@ TEST_F(QuillmereCsvTest, ExportAndImportThroughTheFileMenu) {
             order);
   EXPECT_EQ(SelectedRows(), (std::vector<int>{3, 10, 11}));
   EXPECT_EQ(TopRow(), 1);
+}
+
+// Cells the import does not write, on a roster past 899: attribute cells of the officers from 899
+// on (exported empty) and the full name are refused with their lines, and nothing is written; a
+// birth year is written as the file gives it, and with "禁老化" checked the result says the box
+// was not used.
+TEST_F(QuillmereCsvTest, CellsTheImportDoesNotWriteAreRefusedAndBirthYearsTakenAsGiven) {
+  const std::vector<uint8_t> long_run = MakeLongRunSave();
+  const std::string path = files_.Path("LONGRUN.sav");
+  WriteFileBytes(path, long_run);
+  Open(path);
+  answers_.TakeSeen();
+  const std::vector<uint8_t> exported = Export("long.csv");
+  EXPECT_EQ(CsvCell(exported, "898", "忠誠"), std::to_string(ReadLoyalty(long_run, 898)));
+  for (const char* column : {"寿命", "忠誠", "鬼謀", "攻城"}) EXPECT_EQ(CsvCell(exported, "899", column), "") << column;
+
+  const OfficerRoster& roster = g_officer_editor.roster;
+  const auto row_899 = std::find(roster.ids.begin(), roster.ids.begin() + roster.count, 899) - roster.ids.begin();
+  const std::string line_899 = std::to_string(row_899 + 2);
+  const std::string loyalty_5 = ReadLoyalty(long_run, 5) == 50 ? "51" : "50";
+  ExpectBox(Import(ChangeCsvCells(exported, {{"3", "氏名", "別人"}, {"5", "忠誠", loyalty_5}, {"899", "忠誠", "50"}})),
+            ("CSV ファイルを読み込めませんでした。何も変更していません。\n\n"
+             "5 行目「氏名」: この列は確認用で、読み込みでは使いません。「姓」「名」の列を変更して下さい。\n" +
+             line_899 + " 行目「忠誠」: 番号が 899 以上の武将にはこの項目がありません。")
+                .c_str(),
+            "警告", MB_ICONWARNING);
+  EXPECT_TRUE(std::equal(long_run.begin(), long_run.end(), g_officer_editor.save.data));
+  EXPECT_EQ(g_officer_editor.save.dirty, 0);
+
+  ASSERT_EQ(SendMessageA(Item(IDC_NO_AGING), BM_GETCHECK, 0, 0), BST_CHECKED);
+  const int32_t year = ReadBirthYear(long_run, 3);
+  ExpectBox(Import(ChangeCsvCells(exported, {{"3", "誕生年", std::to_string(year - 1)}})),
+            "CSV ファイルを読み込みました。1 件のデータで 1 個の値を変更しました。\n"
+            "禁老化 は CSV の読み込みには使われません。誕生年はファイルの値のとおりに書き込みました。",
+            "CSV の読み込み", MB_ICONINFORMATION);
+  EXPECT_EQ(ReadBirthYear(Image(), 3), year - 1);
+  SendMessageA(Item(IDC_NO_AGING), BM_SETCHECK, BST_UNCHECKED, 0);
+  ExpectBox(Import(exported), "CSV ファイルを読み込みました。1 件のデータで 1 個の値を変更しました。", "CSV の読み込み",
+            MB_ICONINFORMATION);
+  EXPECT_TRUE(std::equal(long_run.begin(), long_run.end(), g_officer_editor.save.data));
 }
 
 // Whatever the system's code page: code page 932 named, user-defined characters kept, no best fit.

@@ -43,6 +43,21 @@ inline std::vector<uint8_t> ChangeCsvCells(const std::vector<uint8_t>& file, con
   return {out.begin(), out.end()};
 }
 
+// The cell of the row whose key is `key` in the column headed `column` (UTF-8), as a spreadsheet
+// shows it; empty when there is no such cell.
+inline std::string CsvCell(const std::vector<uint8_t>& file, const std::string& key, const std::string& column) {
+  std::string_view text(reinterpret_cast<const char*>(file.data()), file.size());
+  if (text.starts_with(UTF8_BOM)) text.remove_prefix(UTF8_BOM.size());
+  const CsvDocument document = ReadCsv(text);
+  if (document.records.empty()) return {};
+  const std::vector<std::string>& header = document.records.front().cells;
+  const auto at = static_cast<size_t>(std::find(header.begin(), header.end(), column) - header.begin());
+  for (const CsvRecord& record : document.records) {
+    if (record.cells.front() == key && at < record.cells.size()) return record.cells[at];
+  }
+  return {};
+}
+
 // The first line of the file (after the byte order mark), without its line end.
 inline std::string CsvHeaderLine(const std::vector<uint8_t>& file) {
   const std::string text(file.begin(), file.end());
