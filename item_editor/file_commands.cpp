@@ -2,6 +2,7 @@
 // scenario file (overwrite).
 #include <windows.h>
 
+#include "formats/choice_texts.h"
 #include "item_editor.h"
 #include "model/officer_edits.h"
 #include "platform/win_text_boundary.h"
@@ -27,7 +28,8 @@ void ShowLoadedSave(HWND dialog) {
     InsertTextRow(owners, CB_INSERTSTRING, position,
                   OfficerFullName(ImageBytes(SAVE_SLOT), roster.ids[static_cast<size_t>(position)]));
   }
-  SendMessageW(owners, CB_INSERTSTRING, roster.count, reinterpret_cast<LPARAM>(LoadText(IDS_NO_OWNER).c_str()));
+  const std::wstring nobody = WideFromUtf8(Utf8Text(NO_OWNER_NAME));
+  SendMessageW(owners, CB_INSERTSTRING, roster.count, reinterpret_cast<LPARAM>(nobody.c_str()));
   SetRedraw(owners, true);
   ShowCurrentOwner(dialog);
 }
@@ -35,6 +37,9 @@ void ShowLoadedSave(HWND dialog) {
 // The scenario file is loaded at start-up and never closed: it has no view to clear or fill here.
 void NoView(HWND) {}
 void NoView(HWND, bool) {}
+
+// Varnholt's boxes name the file they are about: it has two.
+const ImageMessages ITEM_EDITOR_MESSAGES = {IDS_LOAD_FAILED, IDS_WRITE_FAILED, IDS_UNSAVED_CHANGES, true};
 
 const ImageDocument DOCUMENTS[] = {
     {&Image(SCENARIO_SLOT), &ITEM_EDITOR_MESSAGES, NoView, NoView},
@@ -44,9 +49,7 @@ const ImageDocument& SAVE_DOCUMENT = DOCUMENTS[SAVE_SLOT];
 
 }  // namespace
 
-int LoadDataImage(HWND dialog, int slot) { return LoadDocument(dialog, DOCUMENTS[slot]); }
-int StoreDataImage(HWND dialog, int slot) { return StoreDocument(dialog, DOCUMENTS[slot]); }
-int AskSaveChanges(HWND dialog, int slot) { return AskToSaveDocument(dialog, DOCUMENTS[slot]); }
+bool LoadScenarioFile(HWND dialog) { return LoadDocument(dialog, DOCUMENTS[SCENARIO_SLOT]) == LoadResult::Loaded; }
 
 void OpenSaveFile(HWND dialog) { OpenDocument(dialog, SAVE_DOCUMENT); }
 void SaveSaveFileAs(HWND dialog) { SaveDocumentAs(dialog, SAVE_DOCUMENT); }

@@ -7,6 +7,7 @@
 
 #include <shellapi.h>
 
+#include "formats/choice_texts.h"
 #include "formats/ini_paths.h"
 #include "item_editor.h"
 #include "platform/win_text_boundary.h"
@@ -93,7 +94,7 @@ const EditLimit EDIT_LIMITS[] = {{IDC_ITEM_NAME, ITEM_NAME_WIDTH - 1},
 BOOL StartItemEditor(HWND dialog, ItemEditorStart& start) {
   ResetImages();
   g_item_editor.current_item = 0;
-  if (!LocateScenarioFile(dialog) || !LoadDataImage(dialog, SCENARIO_SLOT)) {
+  if (!LocateScenarioFile(dialog) || !LoadScenarioFile(dialog)) {
     start = ItemEditorStart::ScenarioUnreadable;
     return FALSE;
   }
@@ -104,9 +105,9 @@ BOOL StartItemEditor(HWND dialog, ItemEditorStart& start) {
   SetRedraw(list, true);
   SendMessageW(list, LB_SETSEL, TRUE, 0);
 
-  FillComboBox(dialog, IDC_ITEM_TYPE, IDS_ITEM_TYPE_CHOICES, ITEM_TYPE_COUNT);
-  FillComboBox(dialog, IDC_ITEM_IMAGE, IDS_ITEM_IMAGE_CHOICES, ITEM_IMAGE_COUNT);
-  FillComboBox(dialog, IDC_ITEM_SKILL, IDS_ITEM_SKILL_CHOICES, ITEM_SKILL_COUNT);
+  FillComboBox(dialog, IDC_ITEM_TYPE, ITEM_TYPE_NAMES);
+  FillComboBox(dialog, IDC_ITEM_IMAGE, ITEM_IMAGE_NAMES);
+  FillComboBox(dialog, IDC_ITEM_SKILL, ITEM_SKILL_NAMES);
   LimitEdits(dialog, EDIT_LIMITS);
   BindKanaJump(GetDlgItem(dialog, IDC_ITEM_OWNER), g_item_editor.owner_jump);
   DragAcceptFiles(dialog, TRUE);

@@ -44,10 +44,8 @@ INT_PTR CALLBACK ItemDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM
 // The kana quick-jump over the owner list's officers; true when the key moved the list.
 bool JumpOwnerList(HWND combo, WPARAM key);
 
-// The image operations in this program's form and wording, by slot.
-int LoadDataImage(HWND dialog, int slot);
-int StoreDataImage(HWND dialog, int slot);
-int AskSaveChanges(HWND dialog, int slot);
+// Reads the scenario file at start-up; false after its failure has been shown.
+bool LoadScenarioFile(HWND dialog);
 
 // File menu.
 void OpenSaveFile(HWND dialog);

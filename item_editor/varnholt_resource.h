@@ -55,7 +55,4 @@
 #define IDS_INCREASE_LABEL 1005
 #define IDS_INITIALIZE_QUESTION 1006
 #define IDS_INITIALIZE_CAPTION 1007
-#define IDS_NO_OWNER 1008
-#define IDS_ITEM_TYPE_CHOICES 1100  // 12 entries
-#define IDS_ITEM_IMAGE_CHOICES 1200  // 80 entries
-#define IDS_ITEM_SKILL_CHOICES 1300  // 27 entries
+#define IDS_WRITE_FAILED 1009  // a store that failed, after the file's path

@@ -17,14 +17,13 @@ void ShowLoadedSave(HWND dialog) {
   RefreshOfficerList(dialog, SORT_BY_ID);
 }
 
-const ImageDocument SAVE_DOCUMENT = {&g_officer_editor.save, &OFFICER_EDITOR_MESSAGES, ClearOfficerList,
+// Quillmere's boxes name no file: it has only the one.
+const ImageMessages SAVE_MESSAGES = {IDS_LOAD_FAILED, IDS_SAVE_FAILED, IDS_UNSAVED_CHANGES, false};
+
+const ImageDocument SAVE_DOCUMENT = {&g_officer_editor.save, &SAVE_MESSAGES, ClearOfficerList,
                                      ShowLoadedSave};
 
 }  // namespace
-
-int LoadDataImage(HWND dialog) { return LoadDocument(dialog, SAVE_DOCUMENT); }
-int StoreDataImage(HWND dialog) { return StoreDocument(dialog, SAVE_DOCUMENT); }
-int AskSaveChanges(HWND dialog) { return AskToSaveDocument(dialog, SAVE_DOCUMENT); }
 
 void OpenSaveFile(HWND dialog) { OpenDocument(dialog, SAVE_DOCUMENT); }
 void SaveSaveFileAs(HWND dialog) { SaveDocumentAs(dialog, SAVE_DOCUMENT); }

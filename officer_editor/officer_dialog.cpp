@@ -3,6 +3,7 @@
 
 #include <shellapi.h>
 
+#include "formats/choice_texts.h"
 #include "model/officer_edits.h"
 #include "officer_editor.h"
 #include "quillmere_resource.h"
@@ -15,29 +16,30 @@ namespace {
 
 uint8_t g_save_bytes[SAVE_FILE_LENGTH];
 
-// The fixed choice lists (texts of the string table); an entry's index is the value the update
-// commands read.
+// The fixed choice lists; an entry's index is the value the update commands read.
 struct ChoiceList {
   int control;
-  UINT first_text;
-  int count;
+  std::span<const std::u8string_view> texts;
 };
-const ChoiceList CHOICE_LISTS[] = {{IDC_ABILITY, IDS_ABILITY_CHOICES, ABILITY_COUNT},
-                                   {IDC_SKILL, IDS_SKILL_CHOICES, SKILL_COUNT},
-                                   {IDC_SKILL_STATE, IDS_SKILL_STATE_CHOICES, 2},
-                                   {IDC_TACTIC, IDS_TACTIC_CHOICES, TACTIC_COUNT},
-                                   {IDC_TACTIC_RANK, IDS_TACTIC_RANK_CHOICES, TACTIC_RANK_COUNT}};
+const ChoiceList CHOICE_LISTS[] = {{IDC_ABILITY, ABILITY_NAMES},
+                                   {IDC_SKILL, SKILL_NAMES},
+                                   {IDC_SKILL_STATE, SKILL_STATE_NAMES},
+                                   {IDC_TACTIC, TACTIC_NAMES},
+                                   {IDC_TACTIC_RANK, TACTIC_RANK_NAMES}};
 
 // The longest texts the edits take: bytes of code page 932 for the names, digits for the numbers.
+constexpr int Characters(size_t limit) { return static_cast<int>(limit); }
 const EditLimit EDIT_LIMITS[] = {
-    {IDC_FAMILY_NAME, 4}, {IDC_GIVEN_NAME, 4}, {IDC_COURTESY_NAME, 4}, {IDC_READING, 10},
-    {IDC_FACE_NUMBER, 3}, {IDC_BIRTH_YEAR, 3}, {IDC_LIFE_SPAN, 1},     {IDC_LOYALTY, 3},
-    {IDC_ABILITY_VALUE, 3}};
+    {IDC_FAMILY_NAME, Characters(NAME_TEXT_LIMIT)},   {IDC_GIVEN_NAME, Characters(NAME_TEXT_LIMIT)},
+    {IDC_COURTESY_NAME, Characters(NAME_TEXT_LIMIT)}, {IDC_READING, Characters(READING_TEXT_LIMIT)},
+    {IDC_FACE_NUMBER, FACE_NUMBER_INPUT.max_digits},  {IDC_BIRTH_YEAR, BIRTH_YEAR_INPUT.max_digits},
+    {IDC_LIFE_SPAN, LIFE_SPAN_INPUT.max_digits},      {IDC_LOYALTY, LOYALTY_INPUT.max_digits},
+    {IDC_ABILITY_VALUE, ABILITY_INPUT.max_digits}};
 
 BOOL InitOfficerDialog(HWND dialog) {
   LimitEdits(dialog, EDIT_LIMITS);
   for (const ChoiceList& list : CHOICE_LISTS) {
-    FillComboBox(dialog, list.control, list.first_text, list.count);
+    FillComboBox(dialog, list.control, list.texts);
     SendDlgItemMessageW(dialog, list.control, CB_SETCURSEL, 0, 0);
   }
   SendDlgItemMessageW(dialog, IDC_NO_AGING, BM_SETCHECK, BST_CHECKED, 0);

@@ -25,11 +25,6 @@ extern OfficerEditorState g_officer_editor;
 HWND CreateOfficerDialog(HINSTANCE instance);
 INT_PTR CALLBACK OfficerDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
 
-// The save image operations in this program's form and wording.
-int LoadDataImage(HWND dialog);
-int StoreDataImage(HWND dialog);
-int AskSaveChanges(HWND dialog);
-
 // A snapshot of the officer list's selection and top row, taken before rows change: the officer
 // of each selected row, in ascending row order.
 struct OfficerSelection {

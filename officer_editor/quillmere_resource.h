@@ -68,8 +68,4 @@
 #define IDS_NO_MEMORY 1008
 #define IDS_OFFICERS_LEFT_OUT 1009
 #define IDS_CSV_NO_AGING_NOT_USED 1010  // after what a CSV import changed, when birth years changed
-#define IDS_ABILITY_CHOICES 1100  // 4 entries
-#define IDS_SKILL_CHOICES 1200  // 26 entries
-#define IDS_SKILL_STATE_CHOICES 1300  // 2 entries
-#define IDS_TACTIC_CHOICES 1400  // 15 entries
-#define IDS_TACTIC_RANK_CHOICES 1500  // 7 entries
+#define IDS_SAVE_FAILED 1011  // a store that failed

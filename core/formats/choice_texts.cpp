@@ -1,4 +1,4 @@
-// The choice list texts in UTF-8.
+// The choice list texts in UTF-8: the one source of the dialogs' choice lists and of the CSV cells.
 #include "formats/choice_texts.h"
 
 const std::array<std::u8string_view, ABILITY_COUNT> ABILITY_NAMES = {u8"武力", u8"知力", u8"政治", u8"魅力"};
@@ -17,6 +17,8 @@ const std::array<std::u8string_view, TACTIC_COUNT> TACTIC_NAMES = {
 const std::array<std::u8string_view, TACTIC_RANK_COUNT> TACTIC_RANK_NAMES = {
     u8"未", u8"初", u8"弐", u8"参", u8"四", u8"五", u8"極",
 };
+
+const std::array<std::u8string_view, 2> SKILL_STATE_NAMES = {u8"無", u8"有"};
 
 const std::array<std::u8string_view, ITEM_TYPE_COUNT> ITEM_TYPE_NAMES = {
     u8"名馬", u8"武具 [武力]", u8"地図", u8"医書", u8"奇書 [知力]", u8"兵書 [知力]",

@@ -14,9 +14,12 @@ extern const std::array<std::u8string_view, ABILITY_COUNT> ABILITY_NAMES;
 extern const std::array<std::u8string_view, SKILL_COUNT> SKILL_NAMES;
 extern const std::array<std::u8string_view, TACTIC_COUNT> TACTIC_NAMES;
 extern const std::array<std::u8string_view, TACTIC_RANK_COUNT> TACTIC_RANK_NAMES;
+// Whether an officer has a skill: index 1 has it (the value the skill command writes).
+extern const std::array<std::u8string_view, 2> SKILL_STATE_NAMES;
 
-// The item editor's type, image and skill lists (its string table holds the same texts; its UI
-// tests compare the two).
+// The owner of an item that nobody holds (NO_OWNER): the last entry of the owner list.
+inline constexpr std::u8string_view NO_OWNER_NAME = u8"なし";
+// The item editor's type, image and skill lists.
 extern const std::array<std::u8string_view, ITEM_TYPE_COUNT> ITEM_TYPE_NAMES;
 extern const std::array<std::u8string_view, ITEM_IMAGE_COUNT> ITEM_IMAGE_NAMES;
 extern const std::array<std::u8string_view, ITEM_SKILL_COUNT> ITEM_SKILL_NAMES;

@@ -11,7 +11,6 @@ namespace {
 
 enum Column : size_t { NUMBER, NAME, TYPE, IMAGE, PRICE, INCREASE, SKILL, OWNER_ID, OWNER_NAME, COLUMN_COUNT };
 
-constexpr std::u8string_view NOBODY = u8"なし";
 constexpr std::u8string_view OWNER_ID_HEADER = u8"所有者番号";
 // The column the import reads in the owner's name's stead.
 constexpr std::u8string_view OWNER_NAME_PARTS[] = {OWNER_ID_HEADER};
@@ -127,7 +126,7 @@ class ItemCsvTable final : public CsvTable {
   std::string OwnerText(int32_t item, bool name) {
     if (owners_ == nullptr) return {};
     const OfficerId owner = ReadItemOwner(owners_->save, item);
-    if (owner == NO_OWNER) return std::string(Utf8Text(NOBODY));
+    if (owner == NO_OWNER) return std::string(Utf8Text(NO_OWNER_NAME));
     if (!name) return owner < 0 ? std::string() : std::to_string(owner);
     return ShownText(OfficerFullName(owners_->save, owner), codec_);
   }
@@ -137,7 +136,7 @@ class ItemCsvTable final : public CsvTable {
   bool CheckOwner(std::string_view cell, CsvValue& value, CsvProblem& problem) {
     if (owners_ == nullptr) return false;
     const OfficerRoster& roster = owners_->roster;
-    if (cell == Utf8Text(NOBODY)) {
+    if (cell == Utf8Text(NO_OWNER_NAME)) {
       value.number = roster.count;
       return true;
     }

@@ -9,15 +9,15 @@
 #include "win32/shared_strings.h"
 #include "win32/string_table.h"
 
-int LoadDocument(HWND dialog, const ImageDocument& document) {
+LoadResult LoadDocument(HWND dialog, const ImageDocument& document) {
   return LoadImageReporting(dialog, *document.image, *document.messages);
 }
 
-int StoreDocument(HWND dialog, const ImageDocument& document, StoreKind kind) {
+StoreOutcome StoreDocument(HWND dialog, const ImageDocument& document, StoreKind kind) {
   return StoreImageReporting(dialog, *document.image, *document.messages, kind);
 }
 
-int AskToSaveDocument(HWND dialog, const ImageDocument& document) {
+SaveAnswer AskToSaveDocument(HWND dialog, const ImageDocument& document) {
   return AskSaveChangesReporting(dialog, *document.image, *document.messages);
 }
 
@@ -28,10 +28,11 @@ namespace {
 void LoadChosenFile(HWND dialog, const ImageDocument& document, const PathChar* path) {
   DataFileImage& image = *document.image;
   SetImagePath(image, path);
-  const bool loaded = ReadImageFile(image) == LoadResult::Loaded;
+  const LoadResult result = ReadImageFile(image);
+  const bool loaded = result == LoadResult::Loaded;
   document.clear_view(dialog, loaded);
   if (!loaded) {
-    ShowLoadFailure(dialog, image, *document.messages);
+    ShowLoadFailure(dialog, image, *document.messages, result);
     ClearImagePath(image);
     image.dirty = 0;
     return;
@@ -42,14 +43,14 @@ void LoadChosenFile(HWND dialog, const ImageDocument& document, const PathChar* 
 }  // namespace
 
 void OpenDocument(HWND dialog, const ImageDocument& document) {
-  if (AskToSaveDocument(dialog, document) == 0) return;
+  if (AskToSaveDocument(dialog, document) == SaveAnswer::NotStored) return;
   PathChar path[PATH_CAPACITY];
   if (!ChooseOpenFile(dialog, path)) return;
   LoadChosenFile(dialog, document, path);
 }
 
 void OpenDocumentFile(HWND dialog, const ImageDocument& document, const std::wstring& path) {
-  if (AskToSaveDocument(dialog, document) == 0) return;
+  if (AskToSaveDocument(dialog, document) == SaveAnswer::NotStored) return;
   if (path.size() >= PATH_CAPACITY) {
     ShowWarning(dialog, IDS_PATH_TOO_LONG);
     return;
@@ -106,7 +107,7 @@ void OverwriteDocument(HWND dialog, const ImageDocument& document) {
 void CloseDocument(HWND dialog, const ImageDocument& document) {
   DataFileImage& image = *document.image;
   if (!IsImageOpen(image)) return;
-  if (AskToSaveDocument(dialog, document) == 0) return;
+  if (AskToSaveDocument(dialog, document) == SaveAnswer::NotStored) return;
   document.clear_view(dialog, false);
   image.dirty = 0;
   ClearImagePath(image);
@@ -114,7 +115,7 @@ void CloseDocument(HWND dialog, const ImageDocument& document) {
 
 void CloseProgram(HWND dialog, std::span<const ImageDocument* const> documents) {
   for (const ImageDocument* document : documents) {
-    if (AskToSaveDocument(dialog, *document) == 0) return;
+    if (AskToSaveDocument(dialog, *document) == SaveAnswer::NotStored) return;
   }
   PostQuitMessage(0);
 }

@@ -22,9 +22,10 @@ struct ImageDocument {
   void (*show_loaded)(HWND dialog);  // after a successful load: builds and shows those rows
 };
 
-int LoadDocument(HWND dialog, const ImageDocument& document);
-int StoreDocument(HWND dialog, const ImageDocument& document, StoreKind kind = StoreKind::Overwrite);
-int AskToSaveDocument(HWND dialog, const ImageDocument& document);
+// The image operations with their messages, over the document's image (image_dialogs.h).
+LoadResult LoadDocument(HWND dialog, const ImageDocument& document);
+StoreOutcome StoreDocument(HWND dialog, const ImageDocument& document, StoreKind kind = StoreKind::Overwrite);
+SaveAnswer AskToSaveDocument(HWND dialog, const ImageDocument& document);
 
 // Asks about unsaved changes, lets the user choose a save file, and loads it in place of whatever
 // was open. A failed load leaves no file open and the view empty; the changes of the file open

@@ -10,8 +10,6 @@
 #include "win32/shared_strings.h"
 #include "win32/string_table.h"
 
-const ImageMessages OFFICER_EDITOR_MESSAGES = {IDS_LOAD_FAILED, IDS_SAVE_FAILED, IDS_UNSAVED_CHANGES, false};
-const ImageMessages ITEM_EDITOR_MESSAGES = {IDS_LOAD_FAILED, IDS_WRITE_FAILED, IDS_UNSAVED_CHANGES, true};
 const FileDialogKind SAVE_FILES = {IDS_SAVE_FILE_FILTER, IDS_SAVE_FILE_EXTENSION};
 const FileDialogKind CSV_FILES = {IDS_CSV_FILE_FILTER, IDS_CSV_FILE_EXTENSION};
 
@@ -95,35 +93,46 @@ bool AskYesNo(HWND owner, const std::wstring& text, UINT caption_id) {
   return MessageBoxW(owner, text.c_str(), LoadText(caption_id).c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-int LoadImageReporting(HWND owner, DataFileImage& image, const ImageMessages& messages) {
-  if (ReadImageFile(image) == LoadResult::Loaded) return 1;
-  ShowLoadFailure(owner, image, messages);
-  return 0;
+LoadResult LoadImageReporting(HWND owner, DataFileImage& image, const ImageMessages& messages) {
+  const LoadResult result = ReadImageFile(image);
+  if (result != LoadResult::Loaded) ShowLoadFailure(owner, image, messages, result);
+  return result;
 }
 
-void ShowLoadFailure(HWND owner, const DataFileImage& image, const ImageMessages& messages) {
+// Every failure is told in the program's one wording today; `result` is there for the box to say why.
+void ShowLoadFailure(HWND owner, const DataFileImage& image, const ImageMessages& messages, LoadResult result) {
+  (void)result;
   ShowWarningText(owner, Compose(image, messages, messages.load_failed));
 }
 
-int StoreImageReporting(HWND owner, DataFileImage& image, const ImageMessages& messages, StoreKind kind) {
-  const std::wstring failure = Compose(image, messages, messages.store_failed);
+StoreOutcome StoreImageReporting(HWND owner, DataFileImage& image, const ImageMessages& messages, StoreKind kind) {
   if (kind == StoreKind::Overwrite && FileChangedOnDisk(image)) {
     const std::wstring question = Compose(image, messages, IDS_CHANGED_ON_DISK);
     if (MessageBoxW(owner, question.c_str(), LoadText(IDS_WARNING_CAPTION).c_str(), MB_YESNO | MB_ICONWARNING) != IDYES) {
-      return 0;
+      return {false, StoreResult::WriteFailed};
     }
   }
-  switch (WriteImageFile(image, kind)) {
-    case StoreResult::Stored: return 1;
-    case StoreResult::StoredWithoutBackup: ShowWarningText(owner, Compose(image, messages, IDS_BACKUP_FAILED)); return 1;
-    default: ShowWarningText(owner, failure); return 0;
+  const StoreResult result = WriteImageFile(image, kind);
+  if (result != StoreResult::Stored) ShowStoreFailure(owner, image, messages, result);
+  return {true, result};
+}
+
+void ShowStoreFailure(HWND owner, const DataFileImage& image, const ImageMessages& messages, StoreResult result) {
+  switch (result) {
+    case StoreResult::Stored: return;
+    case StoreResult::StoredWithoutBackup: ShowWarningText(owner, Compose(image, messages, IDS_BACKUP_FAILED)); return;
+    case StoreResult::ReadOnly:
+    case StoreResult::NotAFile:
+    case StoreResult::WriteFailed: ShowWarningText(owner, Compose(image, messages, messages.store_failed)); return;
   }
 }
 
-int AskSaveChangesReporting(HWND owner, DataFileImage& image, const ImageMessages& messages) {
-  if (!image.dirty || !IsImageOpen(image)) return 3;
-  if (!AskYesNo(owner, Compose(image, messages, messages.unsaved_changes), IDS_SAVE_QUESTION_CAPTION)) return 2;
-  return StoreImageReporting(owner, image, messages);
+SaveAnswer AskSaveChangesReporting(HWND owner, DataFileImage& image, const ImageMessages& messages) {
+  if (!image.dirty || !IsImageOpen(image)) return SaveAnswer::NothingToSave;
+  if (!AskYesNo(owner, Compose(image, messages, messages.unsaved_changes), IDS_SAVE_QUESTION_CAPTION)) {
+    return SaveAnswer::ChangesDropped;
+  }
+  return StoreImageReporting(owner, image, messages).Stored() ? SaveAnswer::Stored : SaveAnswer::NotStored;
 }
 
 int ChooseOpenFile(HWND owner, PathChar (&path)[PATH_CAPACITY], const FileDialogKind& kind) {

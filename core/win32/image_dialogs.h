@@ -9,16 +9,15 @@
 
 #include "formats/data_image.h"
 
-// How a program words its image messages (string ids). With `name_path` the image's full path
-// stands on the first line of every box ("%s\n..."); without it the box names no file.
+// How a program words its image messages (string ids of its string table). With `name_path` the
+// image's full path stands on the first line of every box ("%s\n..."); without it the box names
+// no file.
 struct ImageMessages {
   UINT load_failed;
   UINT store_failed;
   UINT unsaved_changes;
   bool name_path;
 };
-extern const ImageMessages OFFICER_EDITOR_MESSAGES;  // Quillmere
-extern const ImageMessages ITEM_EDITOR_MESSAGES;     // Varnholt
 
 // A warning box (MB_ICONWARNING, OK) owned by `owner`; the caption is "警告" unless another
 // string id is given.
@@ -27,18 +26,37 @@ void ShowWarningText(HWND owner, const std::wstring& text, UINT caption_id = 0);
 // A question box (MB_YESNO, MB_ICONQUESTION); true when answered Yes.
 bool AskYesNo(HWND owner, const std::wstring& text, UINT caption_id);
 
-// 1 when `length` bytes were read; 0 after a failure, which has been shown (ShowLoadFailure).
-int LoadImageReporting(HWND owner, DataFileImage& image, const ImageMessages& messages);
-// The message of a failed load of the image's file.
-void ShowLoadFailure(HWND owner, const DataFileImage& image, const ImageMessages& messages);
-// 1 when the whole image was written; 0 after a failure, which has been shown (dirty unchanged).
-// Before an overwrite of a file that changed on disk since it was opened or last stored, asks
-// whether to overwrite it; No writes nothing and gives 0. A backup that could not be written is
-// told, and the store goes on.
-int StoreImageReporting(HWND owner, DataFileImage& image, const ImageMessages& messages,
-                        StoreKind kind = StoreKind::Overwrite);
-// 3 clean (nothing asked); 2 answered No; otherwise the store's result (1 stored, 0 failed).
-int AskSaveChangesReporting(HWND owner, DataFileImage& image, const ImageMessages& messages);
+// Reads the image's file; a failure has been shown (ShowLoadFailure).
+LoadResult LoadImageReporting(HWND owner, DataFileImage& image, const ImageMessages& messages);
+// The message of a failed load of the image's file, chosen by `result`.
+void ShowLoadFailure(HWND owner, const DataFileImage& image, const ImageMessages& messages, LoadResult result);
+
+// What storing an image came to: the store's own result, or no store at all when the user
+// declined to overwrite a file that changed on disk.
+struct StoreOutcome {
+  bool attempted;
+  StoreResult result;
+  bool Stored() const {
+    return attempted && (result == StoreResult::Stored || result == StoreResult::StoredWithoutBackup);
+  }
+};
+// Stores the whole image; a failure has been shown (dirty unchanged), by ShowStoreFailure. Before an
+// overwrite of a file that changed on disk since it was opened or last stored, asks whether to
+// overwrite it; No writes nothing. A backup that could not be written is told, and the store goes on.
+StoreOutcome StoreImageReporting(HWND owner, DataFileImage& image, const ImageMessages& messages,
+                                 StoreKind kind = StoreKind::Overwrite);
+// The message of a store that ended in `result` (StoredWithoutBackup: the backup's).
+void ShowStoreFailure(HWND owner, const DataFileImage& image, const ImageMessages& messages, StoreResult result);
+
+// The question about unsaved changes and what came of it. Only NotStored stops the command that
+// asked.
+enum class SaveAnswer {
+  NothingToSave,  // no file open, or no changes: nothing was asked
+  ChangesDropped, // answered No
+  Stored,         // answered Yes, and the store succeeded
+  NotStored,      // answered Yes, and the store failed or was declined
+};
+SaveAnswer AskSaveChangesReporting(HWND owner, DataFileImage& image, const ImageMessages& messages);
 
 // What a file dialog offers: the string ids of its filter (parts separated by "|") and of the
 // extension it adds to a name typed without one.

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "formats/csv.h"
 #include "platform/win_text_boundary.h"
 #include "win32/controls.h"
 #include "win32/string_table.h"
@@ -84,11 +85,12 @@ void InsertTextRow(HWND control, UINT insert_message, int32_t row, std::string_v
   SendMessageW(control, insert_message, row, reinterpret_cast<LPARAM>(WideFromCp932(text).c_str()));
 }
 
-void FillComboBox(HWND dialog, int control, UINT first_id, int count) {
+void FillComboBox(HWND dialog, int control, std::span<const std::u8string_view> texts) {
   HWND combo = GetDlgItem(dialog, control);
   SetRedraw(combo, false);
-  for (int i = 0; i < count; ++i) {
-    SendMessageW(combo, CB_INSERTSTRING, i, reinterpret_cast<LPARAM>(LoadText(first_id + i).c_str()));
+  for (size_t i = 0; i < texts.size(); ++i) {
+    const std::wstring text = WideFromUtf8(Utf8Text(texts[i]));
+    SendMessageW(combo, CB_INSERTSTRING, i, reinterpret_cast<LPARAM>(text.c_str()));
   }
   SetRedraw(combo, true);
 }

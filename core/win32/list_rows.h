@@ -91,9 +91,9 @@ void ClearRows(HWND control, UINT reset_message, bool refill_follows);
 // CB_INSERTSTRING as `insert_message` says.
 void InsertTextRow(HWND control, UINT insert_message, int32_t row, std::string_view text);
 
-// The entries of a combo box, in order, from `count` texts of the string table starting at
-// `first_id`; the index of an entry is the value its command reads.
-void FillComboBox(HWND dialog, int control, UINT first_id, int count);
+// The entries of a combo box, in order, from choice texts (UTF-8, formats/choice_texts.h); the
+// index of an entry is the value its command reads.
+void FillComboBox(HWND dialog, int control, std::span<const std::u8string_view> texts);
 
 // The most characters an edit control takes.
 struct EditLimit {

@@ -5,8 +5,6 @@
 #define IDS_WARNING_CAPTION 100         // "警告"
 #define IDS_SAVE_QUESTION_CAPTION 101   // "データの保存"
 #define IDS_LOAD_FAILED 102
-#define IDS_SAVE_FAILED 103             // Quillmere's wording of a failed store
-#define IDS_WRITE_FAILED 104            // Varnholt's wording of a failed store
 #define IDS_UNSAVED_CHANGES 105
 #define IDS_SAVE_FILE_FILTER 106        // the file dialogs' filter, its parts separated by "|"
 #define IDS_SAVE_FILE_EXTENSION 107

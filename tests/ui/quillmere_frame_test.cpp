@@ -3,8 +3,10 @@
 #include "quillmere_fixture.h"
 
 #include <iterator>
+#include <span>
 
 #include "dialog_template.h"
+#include "formats/choice_texts.h"
 
 namespace {
 
@@ -56,18 +58,14 @@ const ExpectedControl CONTROLS[] = {
 
 struct ChoiceRow {
   int id;
-  std::vector<const char*> texts;
+  std::span<const std::u8string_view> texts;
 };
 
-const ChoiceRow CHOICES[] = {
-    {IDC_ABILITY, {"武力", "知力", "政治", "魅力"}},
-    {IDC_SKILL, {"鬼謀", "神算", "虚報", "歩兵", "騎兵", "弩兵", "水軍", "偵察", "全能", "神眼", "築城", "警備", "発明",
-                 "威風", "弁舌", "反計", "挑発", "混乱", "猛者", "智嚢", "治略", "人徳", "医術", "天文", "耕作", "商才"}},
-    {IDC_SKILL_STATE, {"無", "有"}},
-    {IDC_TACTIC, {"乱撃", "突撃", "奇襲", "撹乱", "車懸", "槍衾", "斉射", "火矢", "矢嵐", "乱射", "烈火", "激流",
-                  "妖術", "落石", "攻城"}},
-    {IDC_TACTIC_RANK, {"未", "初", "弐", "参", "四", "五", "極"}},
-};
+const ChoiceRow CHOICES[] = {{IDC_ABILITY, ABILITY_NAMES},
+                             {IDC_SKILL, SKILL_NAMES},
+                             {IDC_SKILL_STATE, SKILL_STATE_NAMES},
+                             {IDC_TACTIC, TACTIC_NAMES},
+                             {IDC_TACTIC_RANK, TACTIC_RANK_NAMES}};
 
 TEST_F(QuillmereTest, DialogTemplateHoldsEveryControlInTabOrderWithItsPlaceAndStyle) {
   ExpectEditorDialogTemplate(IDD_DIALOG1, 314, 201, IDR_MENU1, "Quillmere", CONTROLS);
@@ -98,7 +96,7 @@ TEST_F(QuillmereTest, ChoiceListsAreFilledAndStartAtTheirFirstEntry) {
     HWND combo = Item(row.id);
     ASSERT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), static_cast<LRESULT>(row.texts.size()));
     for (size_t i = 0; i < row.texts.size(); ++i) {
-      EXPECT_EQ(ListText(combo, CB_GETLBTEXTLEN, CB_GETLBTEXT, static_cast<int>(i)), Sjis(row.texts[i]));
+      EXPECT_EQ(ListText(combo, CB_GETLBTEXTLEN, CB_GETLBTEXT, static_cast<int>(i)), Sjis(Utf8Text(row.texts[i])));
     }
     EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 0);
   }
