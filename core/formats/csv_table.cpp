@@ -10,8 +10,6 @@ namespace {
 
 constexpr std::string_view REPLACEMENT_CHARACTER = "\xEF\xBF\xBD";  // U+FFFD in UTF-8
 
-std::string Text(std::u8string_view text) { return std::string(Utf8Text(text)); }
-
 bool IsControl(uint8_t byte) { return byte < 0x20 || byte == 0x7F; }
 
 bool HasControl(std::string_view text) {
@@ -276,78 +274,4 @@ bool CheckTextCell(std::string_view cell, size_t limit, Cp932Codec& codec, std::
 bool IsDigitsCell(std::string_view cell, int32_t max_digits) {
   return !cell.empty() && cell.size() <= static_cast<size_t>(std::max(max_digits, 0)) &&
          std::all_of(cell.begin(), cell.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-std::string CsvProblemText(const CsvProblem& problem) {
-  using std::to_string;
-  std::string where;
-  if (problem.line > 0) where = to_string(problem.line) + Text(u8" 行目");
-  if (!problem.column.empty()) where += Text(u8"「") + problem.column + Text(u8"」");
-  if (!where.empty()) where += ": ";
-  switch (problem.reason) {
-    case CsvProblemReason::UnknownEncoding:
-      return where + Text(u8"文字コードが UTF-8 でもシフトJIS でもありません。");
-    case CsvProblemReason::UnclosedQuote:
-      return where + Text(u8"引用符 (\") が閉じられていません。");
-    case CsvProblemReason::TextAfterQuote:
-      return where + Text(u8"閉じる引用符 (\") の後に文字があります。");
-    case CsvProblemReason::NoHeader:
-      return where + Text(u8"見出しの行がありません。");
-    case CsvProblemReason::MissingColumn:
-      return where + Text(u8"この列がありません。");
-    case CsvProblemReason::UnknownColumn:
-      return where + Text(problem.column.empty() ? u8"見出しのない列に値があります。" : u8"この名前の列はありません。");
-    case CsvProblemReason::DuplicateColumn:
-      return where + Text(u8"同じ見出しの列が二つあります。");
-    case CsvProblemReason::NoSaveFile:
-      return where + Text(u8"セーブデータが開かれていないので読み込めません。");
-    case CsvProblemReason::CellCount:
-      return where + Text(u8"項目の数が見出しと違います (") + to_string(problem.other) + " / " +
-             to_string(problem.max) + Text(u8")。");
-    case CsvProblemReason::BadKey:
-      return where + Text(u8"番号ではありません。");
-    case CsvProblemReason::NoSuchRecord:
-      return where + Text(u8"この番号のデータはありません。");
-    case CsvProblemReason::DuplicateRecord:
-      return where + Text(u8"同じ番号の行が ") + to_string(problem.other) + Text(u8" 行目にもあります。");
-    case CsvProblemReason::Empty:
-      return where + Text(u8"空にはできません。");
-    case CsvProblemReason::TooLong:
-      return where + Text(u8"長すぎます (シフトJIS で ") + to_string(problem.max) + Text(u8" バイトまで)。");
-    case CsvProblemReason::NotCp932:
-      return where + Text(u8"シフトJIS で表せない文字があります。");
-    case CsvProblemReason::ControlCharacter:
-      return where + Text(u8"改行やタブなどの制御文字は使えません。");
-    case CsvProblemReason::BadNumber:
-      return where + to_string(problem.min) + Text(u8" から ") + to_string(problem.max) + Text(u8" までの") +
-             (problem.step > 0 ? " " + to_string(problem.step) + Text(u8" で割り切れる") : "") +
-             Text(u8"数値を入力して下さい。");
-    case CsvProblemReason::NotInList:
-      return where + Text(u8"一覧にない値です。");
-    case CsvProblemReason::NotAnOwner:
-      return where + Text(u8"名簿にある武将の番号か「なし」を入力して下さい。");
-    case CsvProblemReason::NoField:
-      return where + Text(u8"番号が ") + to_string(problem.min) + Text(u8" 以上の武将にはこの項目がありません。");
-    case CsvProblemReason::ShownOnly: {
-      std::string columns;
-      for (const std::string& header : problem.instead) columns += Text(u8"「") + header + Text(u8"」");
-      return where + Text(u8"この列は確認用で、読み込みでは使いません。") + columns + Text(u8"の列を変更して下さい。");
-    }
-  }
-  return where;
-}
-
-std::string CsvProblemsMessage(const CsvImportResult& result, size_t shown) {
-  std::string message = Text(u8"CSV ファイルを読み込めませんでした。何も変更していません。\n");
-  const size_t count = std::min(shown, result.problems.size());
-  for (size_t k = 0; k < count; ++k) message += '\n' + CsvProblemText(result.problems[k]);
-  const int32_t others = result.problem_count - static_cast<int32_t>(count);
-  if (others > 0) message += Text(u8"\nほかに ") + std::to_string(others) + Text(u8" 件の問題があります。");
-  return message;
-}
-
-std::string CsvChangesMessage(const CsvImportResult& result) {
-  if (result.fields_changed == 0) return Text(u8"CSV ファイルを読み込みました。変更はありません。");
-  return Text(u8"CSV ファイルを読み込みました。") + std::to_string(result.records_changed) + Text(u8" 件のデータで ") +
-         std::to_string(result.fields_changed) + Text(u8" 個の値を変更しました。");
 }

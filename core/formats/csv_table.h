@@ -15,7 +15,8 @@
 
 #include "formats/cp932_codec.h"
 
-// Why a file, a row or a cell was refused.
+// Why a file, a row or a cell was refused. The messages name the reasons in this order
+// (win32/shared_strings.h, IDS_CSV_REASON): a new reason goes last.
 enum class CsvProblemReason {
   UnknownEncoding,   // the file is neither UTF-8 nor code page 932
   UnclosedQuote,     // a quoted cell runs to the end of the file
@@ -130,11 +131,3 @@ std::string ShownText(std::string_view cp932, Cp932Codec& codec);
 bool CheckTextCell(std::string_view cell, size_t limit, Cp932Codec& codec, std::string& cp932, CsvProblem& problem);
 // True when the cell is 1 to `max_digits` digits 0 to 9 and nothing else.
 bool IsDigitsCell(std::string_view cell, int32_t max_digits);
-
-// The problems as the text of one message (UTF-8, lines separated by "\n"): what happened, then
-// "<line> 行目「<column>」: <reason>" for the first `shown` problems and the count of the others.
-std::string CsvProblemsMessage(const CsvImportResult& result, size_t shown = 10);
-// One problem's line of that message.
-std::string CsvProblemText(const CsvProblem& problem);
-// What a successful import changed (UTF-8).
-std::string CsvChangesMessage(const CsvImportResult& result);

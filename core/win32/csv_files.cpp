@@ -5,6 +5,7 @@
 #include <span>
 
 #include "platform/win_text_boundary.h"
+#include "win32/csv_messages.h"
 #include "win32/image_dialogs.h"
 #include "win32/shared_strings.h"
 #include "win32/string_table.h"
@@ -41,10 +42,10 @@ int ChooseAndReadCsvFile(HWND owner, std::string& bytes) {
 
 void ShowCsvImportResult(HWND owner, const CsvImportResult& result, const std::wstring& note) {
   if (!result.ok) {
-    ShowWarningText(owner, WideFromUtf8(CsvProblemsMessage(result)));
+    ShowWarningText(owner, CsvProblemsMessage(result));
     return;
   }
-  std::wstring text = WideFromUtf8(CsvChangesMessage(result));
+  std::wstring text = CsvChangesMessage(result);
   if (!note.empty()) text += L"\n" + note;
   MessageBoxW(owner, text.c_str(), LoadText(IDS_CSV_IMPORTED_CAPTION).c_str(), MB_OK | MB_ICONINFORMATION);
 }

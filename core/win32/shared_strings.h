@@ -20,3 +20,16 @@
 #define IDS_CSV_READ_FAILED 117         // after the CSV file's path and a line feed
 #define IDS_CSV_TOO_LARGE 118           // "%d": the largest size read, in MB
 #define IDS_CSV_IMPORTED_CAPTION 119    // the caption of the box that tells what an import changed
+// What a CSV import refused or changed (win32/csv_messages.cpp). "%1", "%2" and "%3" are the
+// places of its values.
+#define IDS_CSV_NOT_READ 120         // the first line of the refusal, before the problems
+#define IDS_CSV_MORE_PROBLEMS 121    // after the problems shown: how many others
+#define IDS_CSV_NO_CHANGES 122
+#define IDS_CSV_CHANGES 123          // records, then values changed
+#define IDS_CSV_AT_LINE 124          // where a problem lies: its line
+#define IDS_CSV_IN_COLUMN 125        // where a problem lies: its column (and each column to edit instead)
+#define IDS_CSV_WHERE_END 126        // between where a problem lies and why
+#define IDS_CSV_HEADERLESS_COLUMN 127
+#define IDS_CSV_DIVISIBLE 128        // the step of a number that must be divisible by it
+// Why a problem was refused: IDS_CSV_REASON + the reason's number, in the order of CsvProblemReason.
+#define IDS_CSV_REASON 130

@@ -14,3 +14,18 @@ std::wstring FormatText(UINT id, int number) {
   if (at != std::wstring::npos) text.replace(at, 2, std::to_wstring(number));
   return text;
 }
+
+std::wstring FormatText(UINT id, std::initializer_list<std::wstring_view> values) {
+  const std::wstring pattern = LoadText(id);
+  std::wstring text;
+  for (size_t k = 0; k < pattern.size(); ++k) {
+    const size_t value = k + 1 < pattern.size() ? static_cast<size_t>(pattern[k + 1] - L'1') : values.size();
+    if (pattern[k] == L'%' && value < values.size()) {
+      text += values.begin()[value];
+      ++k;
+    } else {
+      text += pattern[k];
+    }
+  }
+  return text;
+}

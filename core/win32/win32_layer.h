@@ -12,6 +12,7 @@
 #include "win32/command_frame.h"
 #include "win32/controls.h"
 #include "win32/csv_files.h"
+#include "win32/csv_messages.h"
 #include "win32/file_commands.h"
 #include "win32/image_dialogs.h"
 #include "win32/kana_binding.h"

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "csv_problems.h"
 #include "formats/choice_texts.h"
 #include "formats/csv.h"
 #include "formats/item_csv.h"
@@ -216,13 +217,12 @@ TEST(CsvImport, EditedExportEqualsTheSameEditsThroughTheCommands) {
   sheet.At("700", "忠誠") = "0" + sheet.At("700", "忠誠");
 
   CsvImportResult result = files.ImportOfficers(Shuffled(sheet));
-  ASSERT_TRUE(result.ok) << CsvProblemsMessage(result);
+  ASSERT_TRUE(result.ok) << ProblemList(result);
   EXPECT_EQ(result.records_changed, 3);
   EXPECT_EQ(result.fields_changed, 12);
   EXPECT_EQ(BirthYearsChanged(result), 1);
   EXPECT_TRUE(result.table_image_changed);
   EXPECT_TRUE(files.save == commands.save);
-  EXPECT_EQ(CsvChangesMessage(result), "CSV ファイルを読み込みました。3 件のデータで 12 個の値を変更しました。");
 
   Sheet items = Sheet::Of(files.ItemFile());
   const int32_t zero[] = {0}, one[] = {1}, twenty[] = {20}, five[] = {5}, six[] = {6};
@@ -248,7 +248,7 @@ TEST(CsvImport, EditedExportEqualsTheSameEditsThroughTheCommands) {
   WriteItemOwner(commands.save, six, commands.roster.count, commands.roster);
 
   result = files.ImportItems(Shuffled(items));
-  ASSERT_TRUE(result.ok) << CsvProblemsMessage(result);
+  ASSERT_TRUE(result.ok) << ProblemList(result);
   EXPECT_EQ(result.records_changed, 5);
   EXPECT_EQ(result.fields_changed, 10);
   EXPECT_TRUE(result.table_image_changed && result.owner_image_changed);
@@ -263,7 +263,7 @@ struct BadFile {
   int32_t line;
   std::string column;
   CsvProblemReason reason;
-  const char* text = nullptr;  // the problem's line of the message, where it says more than the reason
+  std::vector<std::string> instead = {};  // the columns a refused shown-only cell names to edit
 };
 
 TEST(CsvImport, ABadCellWritesNothingAndNamesRowAndColumn) {
@@ -288,7 +288,7 @@ TEST(CsvImport, ABadCellWritesNothingAndNamesRowAndColumn) {
       {"a rank not in the list", false, cell("4", "乱撃", "8"), 6, "乱撃", R::NotInList},
       {"a skill other than 0 or 1", false, cell("4", "鬼謀", "2"), 6, "鬼謀", R::BadNumber},
       {"a full name, which is for reading only", false, cell("3", "氏名", "別人"), 5, "氏名", R::ShownOnly,
-       "5 行目「氏名」: この列は確認用で、読み込みでは使いません。「姓」「名」の列を変更して下さい。"},
+       {"姓", "名"}},
       {"an id not in the roster", false, cell("4", "武将番号", "658"), 6, "武将番号", R::NoSuchRecord},
       {"an id that is no number", false, cell("4", "武将番号", "四"), 6, "武将番号", R::BadKey},
       {"a duplicate row", false, cell("4", "武将番号", "3"), 6, "武将番号", R::DuplicateRecord},
@@ -320,7 +320,7 @@ TEST(CsvImport, ABadCellWritesNothingAndNamesRowAndColumn) {
       {"an owner outside the roster", true, cell("3", "所有者番号", "801"), 5, "所有者番号", R::NotAnOwner},
       {"a skill not in the list", true, cell("3", "特技付与", "255"), 5, "特技付与", R::NotInList},
       {"an owner's name, which is for reading only", true, cell("3", "所有者", "別人"), 5, "所有者", R::ShownOnly,
-       "5 行目「所有者」: この列は確認用で、読み込みでは使いません。「所有者番号」の列を変更して下さい。"},
+       {"所有者番号"}},
   };
   Files exported;
   const Sheet officers = [&exported] {
@@ -337,11 +337,11 @@ TEST(CsvImport, ABadCellWritesNothingAndNamesRowAndColumn) {
     sheet.At("10", bad.items ? "増加値" : "忠誠") = "1";
     const CsvImportResult result = bad.items ? files.ImportItems(bad.make(sheet)) : files.ImportOfficers(bad.make(sheet));
     EXPECT_FALSE(result.ok);
-    ASSERT_EQ(result.problems.size(), 1u) << CsvProblemsMessage(result);
+    ASSERT_EQ(result.problems.size(), 1u) << ProblemList(result);
     EXPECT_EQ(result.problems[0].line, bad.line);
     EXPECT_EQ(result.problems[0].column, bad.column);
     EXPECT_EQ(result.problems[0].reason, bad.reason);
-    if (bad.text != nullptr) EXPECT_EQ(CsvProblemText(result.problems[0]), bad.text);
+    EXPECT_EQ(result.problems[0].instead, bad.instead);
     EXPECT_TRUE(files.save == save && files.scenario == scenario);
   }
 
@@ -351,11 +351,13 @@ TEST(CsvImport, ABadCellWritesNothingAndNamesRowAndColumn) {
   for (int item = 0; item < 12; ++item) sheet.At(std::to_string(item), "売値") = "12751";
   const CsvImportResult result = files.ImportItems(sheet.File());
   EXPECT_EQ(result.problem_count, 12);
-  const std::string message = CsvProblemsMessage(result);
-  EXPECT_TRUE(message.starts_with("CSV ファイルを読み込めませんでした。何も変更していません。\n\n"
-                                  "2 行目「売値」: 0 から 12750 までの 50 で割り切れる数値を入力して下さい。\n"))
-      << message;
-  EXPECT_TRUE(message.ends_with("\nほかに 2 件の問題があります。")) << message;
+  ASSERT_EQ(result.problems.size(), 12u);
+  EXPECT_EQ(result.problems[0].line, 2);
+  EXPECT_EQ(result.problems[0].column, "売値");
+  EXPECT_EQ(result.problems[0].reason, CsvProblemReason::BadNumber);
+  EXPECT_EQ(result.problems[0].min, 0);
+  EXPECT_EQ(result.problems[0].max, 12750);
+  EXPECT_EQ(result.problems[0].step, 50);
 
   // Owner columns while no save file is open.
   const CsvImportResult no_save = ImportItemCsv(files.scenario, nullptr, files.ItemFile(), Codec());
@@ -379,7 +381,7 @@ TEST(CsvImport, ABadCellWritesNothingAndNamesRowAndColumn) {
     }
   }
   const CsvImportResult unchanged = ImportOfficerCsv(long_run, roster, long_run_file, Codec());
-  EXPECT_TRUE(unchanged.ok && unchanged.fields_changed == 0) << CsvProblemsMessage(unchanged);
+  EXPECT_TRUE(unchanged.ok && unchanged.fields_changed == 0) << ProblemList(unchanged);
   const int32_t line = 2 + static_cast<int32_t>(std::find(roster.ids.begin(), roster.ids.end(), 899) - roster.ids.begin());
   for (const auto& [header, text] : attributes) {
     SCOPED_TRACE(header);
@@ -388,9 +390,11 @@ TEST(CsvImport, ABadCellWritesNothingAndNamesRowAndColumn) {
     sheet.At("899", header) = text;
     const CsvImportResult refused = ImportOfficerCsv(long_run, roster, sheet.File(), Codec());
     EXPECT_FALSE(refused.ok);
-    ASSERT_EQ(refused.problems.size(), 1u) << CsvProblemsMessage(refused);
-    EXPECT_EQ(CsvProblemText(refused.problems[0]),
-              std::to_string(line) + " 行目「" + header + "」: 番号が 899 以上の武将にはこの項目がありません。");
+    ASSERT_EQ(refused.problems.size(), 1u) << ProblemList(refused);
+    EXPECT_EQ(refused.problems[0].line, line);
+    EXPECT_EQ(refused.problems[0].column, header);
+    EXPECT_EQ(refused.problems[0].reason, CsvProblemReason::NoField);
+    EXPECT_EQ(refused.problems[0].min, 899);
     EXPECT_TRUE(long_run == long_run_before);
   }
 }
@@ -412,7 +416,7 @@ TEST(CsvImport, Cp932FileAndUtf8FilesGiveTheSameResult) {
   for (const std::string& file : {utf8, utf8.substr(UTF8_BOM.size()), cp932}) {
     Files files;
     const CsvImportResult result = files.ImportOfficers(file);
-    EXPECT_TRUE(result.ok) << CsvProblemsMessage(result);
+    EXPECT_TRUE(result.ok) << ProblemList(result);
     EXPECT_EQ(result.fields_changed, 4);
     results.push_back(files.save);
   }

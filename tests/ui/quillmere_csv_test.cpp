@@ -8,7 +8,9 @@
 #include "csv_edit.h"
 #include "model/officer_edits.h"
 #include "platform/win_cp932_codec.h"
+#include "platform/win_text_boundary.h"
 #include "quillmere_fixture.h"
+#include "win32/csv_messages.h"
 
 namespace {
 
@@ -138,6 +140,52 @@ TEST_F(QuillmereCsvTest, CellsTheImportDoesNotWriteAreRefusedAndBirthYearsTakenA
 }
 
 // Whatever the system's code page: code page 932 named, user-defined characters kept, no best fit.
+// The words of an import's messages, from the string table both programs carry.
+TEST(CsvMessagesTest, NameLineColumnAndWhyAndCountTheRest) {
+  auto problem = [](int32_t line, const char* column, CsvProblemReason reason) {
+    CsvProblem p;
+    p.line = line;
+    p.column = column;
+    p.reason = reason;
+    return p;
+  };
+  CsvProblem full_name = problem(5, "氏名", CsvProblemReason::ShownOnly);
+  full_name.instead = {"姓", "名"};
+  EXPECT_EQ(Utf8FromWide(CsvProblemText(full_name)),
+            "5 行目「氏名」: この列は確認用で、読み込みでは使いません。「姓」「名」の列を変更して下さい。");
+  CsvProblem owner = problem(5, "所有者", CsvProblemReason::ShownOnly);
+  owner.instead = {"所有者番号"};
+  EXPECT_EQ(Utf8FromWide(CsvProblemText(owner)),
+            "5 行目「所有者」: この列は確認用で、読み込みでは使いません。「所有者番号」の列を変更して下さい。");
+  CsvProblem no_field = problem(903, "忠誠", CsvProblemReason::NoField);
+  no_field.min = ATTRIBUTE_ID_LIMIT;
+  EXPECT_EQ(Utf8FromWide(CsvProblemText(no_field)), "903 行目「忠誠」: 番号が 899 以上の武将にはこの項目がありません。");
+  EXPECT_EQ(Utf8FromWide(CsvProblemText(problem(0, "", CsvProblemReason::UnknownEncoding))),
+            "文字コードが UTF-8 でもシフトJIS でもありません。");
+  EXPECT_EQ(Utf8FromWide(CsvProblemText(problem(3, "", CsvProblemReason::UnclosedQuote))),
+            "3 行目: 引用符 (\") が閉じられていません。");
+
+  CsvImportResult refused;
+  for (int32_t line = 2; line < 14; ++line) {
+    CsvProblem price = problem(line, "売値", CsvProblemReason::BadNumber);
+    price.max = 12750;
+    price.step = 50;
+    refused.problems.push_back(price);
+  }
+  refused.problem_count = 12;
+  const std::string message = Utf8FromWide(CsvProblemsMessage(refused));
+  EXPECT_TRUE(message.starts_with("CSV ファイルを読み込めませんでした。何も変更していません。\n\n"
+                                  "2 行目「売値」: 0 から 12750 までの 50 で割り切れる数値を入力して下さい。\n"))
+      << message;
+  EXPECT_TRUE(message.ends_with("\nほかに 2 件の問題があります。")) << message;
+
+  CsvImportResult changed;
+  changed.ok = true;
+  changed.records_changed = 3;
+  changed.fields_changed = 12;
+  EXPECT_EQ(Utf8FromWide(CsvChangesMessage(changed)), "CSV ファイルを読み込みました。3 件のデータで 12 個の値を変更しました。");
+}
+
 TEST(WinCp932CodecTest, ConvertsBothWaysAndRefusesWhatCodePage932CannotHold) {
   WinCp932Codec codec;
   std::string out = "x";
