@@ -41,28 +41,6 @@ void ReverseOrder(DisplayOrder& order, int32_t n) {
 
 KeyMemory& HeapKeyMemory() { return g_heap_memory; }
 
-bool SortByReading(std::span<const uint8_t> save, DisplayOrder& order, int32_t n, KeyMemory& memory) {
-  n = ClampRows(n);
-  if (n < 2) return true;
-  // One block: n key pointers, the n keys they point at, and the passes' column of n bytes. The
-  // pointers are what the selection passes exchange.
-  size_t count = static_cast<size_t>(n);
-  void* block = memory.Allocate(count * (sizeof(ReadingKey) + READING_WIDTH + 1));
-  if (block == nullptr) return false;
-  auto* keys = static_cast<ReadingKey*>(block);
-  auto* bytes = reinterpret_cast<uint8_t*>(keys + count);
-  uint8_t* column = bytes + count * READING_WIDTH;
-  for (size_t r = 0; r < count; ++r) {
-    uint8_t* key = bytes + r * READING_WIDTH;
-    CopyReadingKey(save, order[r], key);
-    keys[r] = key;
-  }
-  SortReadingRange(std::span<ReadingKey>(keys, count), 0, 0, n - 1, order,
-                   std::span<uint8_t>(column, count));
-  memory.Release(block);
-  return true;
-}
-
 namespace {
 
 // The keys of a sort, their officers and the column of the byte being passed over, exchanged
@@ -116,12 +94,23 @@ void CountingPass(const SortRows& rows, int32_t lo, int32_t hi) {
     int32_t from = std::max(i, search_from[v]);
     const void* hit = std::memchr(column + from, v, static_cast<size_t>(hi + 1 - from));
     int32_t m = static_cast<int32_t>(static_cast<const uint8_t*>(hit) - column);
+    // Kept: once byte v has gone from m to i, no index in (i, m] holds v, so the next search for v
+    // may start after m. This is what makes the pass exchange exactly as ScanningPass does.
     search_from[v] = m + 1;
     --left[v];
     if (m != i) rows.Exchange(i, m);
   }
 }
 
+// The recursive step of SortByReading over keys[lo..hi] (inclusive), which all agree in their
+// first d bytes and each hold a NUL within their READING_WIDTH bytes; every exchange of two keys
+// exchanges the same entries of the order. Each byte position gets a selection pass: for i from lo
+// to hi - 1, the first key in [i, hi] holding the smallest byte d is exchanged with key i (an
+// exchange, not a shift, which is what fixes the order of identical keys). Then every run of equal
+// bytes but the last, if not ended (byte 0) and longer than one key, is sorted from the next byte
+// on; the last run is handled by the loop instead of a recursive call. The column holds byte d of
+// each key and is exchanged along with them, so that a pass reads its bytes in a row rather than
+// through the key pointers.
 void SortRange(const SortRows& rows, int32_t d, int32_t lo, int32_t hi) {
   uint8_t* column = rows.column;
   for (;;) {
@@ -158,10 +147,25 @@ void SortRange(const SortRows& rows, int32_t d, int32_t lo, int32_t hi) {
 
 }  // namespace
 
-void SortReadingRange(std::span<ReadingKey> keys, int32_t d, int32_t lo, int32_t hi,
-                      std::span<OfficerId> order, std::span<uint8_t> column) {
-  if (lo >= hi) return;
-  SortRange(SortRows{keys.data(), order.data(), column.data()}, d, lo, hi);
+bool SortByReading(std::span<const uint8_t> save, DisplayOrder& order, int32_t n, KeyMemory& memory) {
+  n = ClampRows(n);
+  if (n < 2) return true;
+  // One block: n key pointers, the n keys they point at, and the passes' column of n bytes. The
+  // pointers are what the selection passes exchange.
+  size_t count = static_cast<size_t>(n);
+  void* block = memory.Allocate(count * (sizeof(ReadingKey) + READING_WIDTH + 1));
+  if (block == nullptr) return false;
+  auto* keys = static_cast<ReadingKey*>(block);
+  auto* bytes = reinterpret_cast<uint8_t*>(keys + count);
+  uint8_t* column = bytes + count * READING_WIDTH;
+  for (size_t r = 0; r < count; ++r) {
+    uint8_t* key = bytes + r * READING_WIDTH;
+    CopyReadingKey(save, order[r], key);
+    keys[r] = key;
+  }
+  SortRange(SortRows{keys, order.data(), column}, 0, 0, n - 1);
+  memory.Release(block);
+  return true;
 }
 
 void BuildOfficerRowMap(const DisplayOrder& order, int32_t n, OfficerRowMap& rows) {

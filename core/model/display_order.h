@@ -47,18 +47,6 @@ using ReadingKey = const uint8_t*;
 bool SortByReading(std::span<const uint8_t> save, DisplayOrder& order, int32_t n,
                    KeyMemory& memory = HeapKeyMemory());
 
-// The recursive step of SortByReading over keys[lo..hi] (inclusive), which all agree in their
-// first d bytes and each hold a NUL within their READING_WIDTH bytes; every exchange of two keys
-// exchanges the same entries of `order`. Each byte position gets a selection pass: for i from lo
-// to hi - 1, the first key in [i, hi] holding the smallest byte d is exchanged with key i (an
-// exchange, not a shift, which is what fixes the order of identical keys). Then every run of equal
-// bytes but the last, if not ended (byte 0) and longer than one key, is sorted from the next byte
-// on; the last run is handled by the loop instead of a recursive call.
-// `column` is scratch as long as `keys`: a pass copies byte d of its keys there and exchanges it
-// along with them, so that it reads its bytes in a row rather than through the key pointers.
-void SortReadingRange(std::span<ReadingKey> keys, int32_t d, int32_t lo, int32_t hi,
-                      std::span<OfficerId> order, std::span<uint8_t> column);
-
 // Row of each officer in a display order; -1 for an officer not shown. Covers every id a roster
 // can hold, so no officer of a roster indexes outside it.
 using OfficerRowMap = std::array<int32_t, ROSTER_ID_LIMIT>;
