@@ -9,20 +9,12 @@
 
 namespace {
 
-class VarnholtCsvTest : public VarnholtTest {
+class VarnholtCsvTest : public CsvMenuTest<VarnholtTest, ID_FILE_EXPORT_CSV, ID_FILE_IMPORT_CSV> {
  protected:
   static std::vector<uint8_t> Bytes(const DataFileImage& image) {
     return {image.data, image.data + image.length};
   }
-  std::vector<uint8_t> Export(const std::string& name) {
-    return ExportThroughMenu(dialog_, ID_FILE_EXPORT_CSV, answers_, files_.Path(name));
-  }
-  SeenWindow Import(const std::vector<uint8_t>& bytes) {
-    return ImportThroughMenu(dialog_, ID_FILE_IMPORT_CSV, answers_,
-                             files_.Path("import" + std::to_string(++imports_) + ".csv"), bytes);
-  }
   int TopRow() { return static_cast<int>(SendMessageA(Item(IDC_ITEM_LIST), LB_GETTOPINDEX, 0, 0)); }
-  int imports_ = 0;
 };
 
 TEST_F(VarnholtCsvTest, ExportAndImportThroughTheFileMenu) {
