@@ -10,10 +10,12 @@
 #include <vector>
 
 #include "csv_problems.h"
+#include "csv_sheet.h"
 #include "formats/choice_texts.h"
 #include "formats/csv.h"
 #include "formats/item_csv.h"
 #include "formats/officer_csv.h"
+#include "image_bytes.h"
 #include "model/item_table.h"
 #include "model/officer_edits.h"
 #include "model/roster.h"
@@ -31,46 +33,21 @@ IconvCp932Codec& Codec() {
   return codec;
 }
 
-// A CSV file as rows of cells, edited the way a spreadsheet would; row 0 is the header.
-struct Sheet {
-  std::vector<std::vector<std::string>> rows;
-
-  static Sheet Of(std::string_view file) {
-    if (file.starts_with(UTF8_BOM)) file.remove_prefix(UTF8_BOM.size());
-    Sheet sheet;
-    for (CsvRecord& record : ReadCsv(file).records) sheet.rows.push_back(std::move(record.cells));
-    return sheet;
-  }
-  size_t Column(std::string_view header) const {
-    return static_cast<size_t>(std::find(rows[0].begin(), rows[0].end(), header) - rows[0].begin());
-  }
-  std::string& At(const std::string& key, std::string_view header) {
-    auto row = std::find_if(rows.begin() + 1, rows.end(), [&key](const auto& cells) { return cells[0] == key; });
-    return row->at(Column(header));
-  }
-  std::string File() const {
-    std::string out(UTF8_BOM);
-    for (const auto& cells : rows) AppendCsvRecord(out, cells);
-    return out;
-  }
-};
-
 // The sample save with officer 7's record holding what no command writes: names without a NUL,
 // bytes code page 932 has no character for, a control character, rank nibbles no rank stands for,
 // numbers beyond the entries' ranges.
 Image OddSave() {
   Image save = MakeSampleSave();
-  auto put = [&save](int32_t offset, std::string bytes) { std::copy(bytes.begin(), bytes.end(), save.begin() + offset); };
-  put(NameFieldOffset(7, FAMILY_NAME_FIELD), Sjis("あい") + "\x83");
-  put(NameFieldOffset(7, GIVEN_NAME_FIELD), "\x80X\xFF\0 "s);
-  put(NameFieldOffset(7, COURTESY_NAME_FIELD), "\ta\0  "s);
-  put(NameFieldOffset(7, READING_FIELD), Sjis("ｱｲｳｴｵｶｷｸｹｺｻ"));
-  put(NameFieldOffset(7, FULL_NAME_FIELD), "\x81 \xF0\x9A\0    "s);
-  put(NameFieldOffset(7, BIRTH_YEAR_FIELD), "\xFF\xFF"s);
-  put(NameFieldOffset(7, FACE_NUMBER_FIELD), "\xFF\xFF"s);
-  put(AttributeOffset(LOYALTY_OFFSET, 7), "\xC8"s);
-  put(AttributeOffset(TACTIC_RANKS_OFFSET, 7), "\x3F\x71"s);
-  put(OwnerEntryOffset(9), "\xFF\xFF"s);
+  PutBytes(save, NameFieldOffset(7, FAMILY_NAME_FIELD), Sjis("あい") + "\x83");
+  PutBytes(save, NameFieldOffset(7, GIVEN_NAME_FIELD), "\x80X\xFF\0 "s);
+  PutBytes(save, NameFieldOffset(7, COURTESY_NAME_FIELD), "\ta\0  "s);
+  PutBytes(save, NameFieldOffset(7, READING_FIELD), Sjis("ｱｲｳｴｵｶｷｸｹｺｻ"));
+  PutBytes(save, NameFieldOffset(7, FULL_NAME_FIELD), "\x81 \xF0\x9A\0    "s);
+  PutBytes(save, NameFieldOffset(7, BIRTH_YEAR_FIELD), "\xFF\xFF"s);
+  PutBytes(save, NameFieldOffset(7, FACE_NUMBER_FIELD), "\xFF\xFF"s);
+  PutBytes(save, AttributeOffset(LOYALTY_OFFSET, 7), "\xC8"s);
+  PutBytes(save, AttributeOffset(TACTIC_RANKS_OFFSET, 7), "\x3F\x71"s);
+  PutBytes(save, OwnerEntryOffset(9), "\xFF\xFF"s);
   return save;
 }
 

@@ -14,16 +14,13 @@
 #include <vector>
 
 #include "formats/data_image.h"
+#include "image_bytes.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<uint8_t> Pattern(size_t n, uint8_t seed) {
-  std::vector<uint8_t> bytes(n);
-  for (size_t i = 0; i < n; ++i) bytes[i] = static_cast<uint8_t>(i * 31 + seed);
-  return bytes;
-}
+std::vector<uint8_t> Pattern(size_t n, uint8_t seed) { return PatternBytes(n, 31, seed); }
 
 void WriteBytes(const fs::path& path, const std::vector<uint8_t>& bytes) {
   std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),

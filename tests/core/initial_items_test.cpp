@@ -10,17 +10,12 @@
 #include <vector>
 
 #include "formats/data_image.h"
+#include "image_bytes.h"
 #include "model/initial_items.h"
 #include "model/item_table.h"
 #include "sjis_text.h"
 
 namespace {
-
-std::vector<uint8_t> FilledScenario() {
-  std::vector<uint8_t> scenario(SCENARIO_FILE_LENGTH);
-  for (size_t i = 0; i < scenario.size(); ++i) scenario[i] = static_cast<uint8_t>(i * 131 + 7);
-  return scenario;
-}
 
 TEST(InitialItems, FillsEveryItemOnceAndNamesEachByItsImage) {
   int32_t total = 0;

@@ -6,18 +6,13 @@
 #include <vector>
 
 #include "formats/data_image.h"
+#include "image_bytes.h"
 #include "model/item_table.h"
 #include "model/roster.h"
 #include "sample_data.h"
 #include "sjis_text.h"
 
 namespace {
-
-std::vector<uint8_t> FilledScenario() {
-  std::vector<uint8_t> scenario(SCENARIO_FILE_LENGTH);
-  for (size_t i = 0; i < scenario.size(); ++i) scenario[i] = static_cast<uint8_t>(i * 131 + 7);
-  return scenario;
-}
 
 struct Record {
   std::string name;  // the 13 name bytes as stored (shorter: the rest stays as it was)
@@ -28,12 +23,6 @@ void PutRecord(std::vector<uint8_t>& scenario, int32_t item, const Record& r) {
   std::copy(r.name.begin(), r.name.end(), scenario.begin() + ItemRecordOffset(item));
   const uint8_t fields[] = {r.type, r.image, r.price_code, r.increase, r.skill};
   std::copy(std::begin(fields), std::end(fields), scenario.begin() + ItemFieldOffset(item, ITEM_TYPE_FIELD));
-}
-
-std::string Padded(const std::string& text) {  // text, NUL, spaces to 13 bytes
-  std::string field = text + '\0';
-  field.resize(ITEM_NAME_WIDTH, ' ');
-  return field;
 }
 
 // The choice lists' texts are the item editor's resources (its UI tests check them).
@@ -53,12 +42,12 @@ TEST(ItemTable, ViewShowsEachFieldOrNoEntry) {
   };
   const std::string kanji6 = Sjis("白銀獅子王冠");
   const Case cases[] = {
-      {"ordinary item", {Padded(Sjis("赤兎馬")), 0, 7, 30, 10, 11}, Sjis("赤兎馬"), 0, 7, 11, "1500", "10"},
-      {"last entry of each list", {Padded("a"), 11, 79, 255, 99, 25}, "a", 11, 79, 25, "12750", "99"},
-      {"NO_SKILL shows なし, a stored 26 too", {Padded("b"), 0, 0, 0, 0, NO_SKILL}, "b", 0, 0, 26, "0", "0"},
-      {"one past each list: no entries", {Padded("c"), 12, 80, 1, 0, 27}, "c", -1, -1, -1, "50", "0"},
-      {"negative bytes: no entries", {Padded("d"), 0x80, 0xFF, 2, 0xFF, 0xFE}, "d", -1, -1, -1, "100", "-1"},
-      {"most negative increase", {Padded("e"), 1, 1, 3, 0x80, 26}, "e", 1, 1, 26, "150", "-128"},
+      {"ordinary item", {PaddedField(Sjis("赤兎馬"), ITEM_NAME_WIDTH), 0, 7, 30, 10, 11}, Sjis("赤兎馬"), 0, 7, 11, "1500", "10"},
+      {"last entry of each list", {PaddedField("a", ITEM_NAME_WIDTH), 11, 79, 255, 99, 25}, "a", 11, 79, 25, "12750", "99"},
+      {"NO_SKILL shows なし, a stored 26 too", {PaddedField("b", ITEM_NAME_WIDTH), 0, 0, 0, 0, NO_SKILL}, "b", 0, 0, 26, "0", "0"},
+      {"one past each list: no entries", {PaddedField("c", ITEM_NAME_WIDTH), 12, 80, 1, 0, 27}, "c", -1, -1, -1, "50", "0"},
+      {"negative bytes: no entries", {PaddedField("d", ITEM_NAME_WIDTH), 0x80, 0xFF, 2, 0xFF, 0xFE}, "d", -1, -1, -1, "100", "-1"},
+      {"most negative increase", {PaddedField("e", ITEM_NAME_WIDTH), 1, 1, 3, 0x80, 26}, "e", 1, 1, 26, "150", "-128"},
       {"12 bytes of text, NUL last", {kanji6 + '\0', 0, 0, 0, 0, 0}, kanji6, 0, 0, 0, "0", "0"},
       {"13 bytes without a NUL", {std::string(13, 'x'), 0, 0, 0, 0, 0}, std::string(13, 'x'), 0, 0, 0, "0", "0"},
       {"ends in half a character", {"abc\x88", 0, 0, 0, 0, 0}, "abc", 0, 0, 0, "0", "0"},

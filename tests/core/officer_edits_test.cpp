@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "formats/data_image.h"
+#include "image_bytes.h"
 #include "model/officer_edits.h"
 #include "model/roster.h"
 #include "sample_data.h"
@@ -37,18 +37,6 @@ void Put(Save& save, const std::vector<Bytes>& all) {
   }
 }
 
-// The offsets where two images differ, with both bytes; empty when they are identical.
-std::string Differences(const Save& expected, const Save& actual) {
-  std::string out;
-  for (size_t i = 0; i < expected.size(); ++i) {
-    if (expected[i] == actual[i]) continue;
-    char line[64];
-    std::snprintf(line, sizeof line, "%zu: expected %02X, got %02X\n", i, expected[i], actual[i]);
-    out += line;
-  }
-  return out;
-}
-
 struct Row {
   const char* name;
   std::vector<Bytes> before;  // put into the sample save first
@@ -65,7 +53,7 @@ void Check(const Row& row) {
   row.edit(edited, SELECTED);
   Save expected = original;
   Put(expected, row.after);
-  EXPECT_EQ(Differences(expected, edited), "");
+  EXPECT_EQ(ByteDifferences(expected, edited), "");
 }
 
 TEST(OfficerEdits, NamesAndTheFullNameTheyCompose) {
@@ -235,7 +223,7 @@ TEST(OfficerEdits, AttributeEditsLeaveOutOfficersWhoseFieldsWouldLieInTheNameTab
     for (OfficerId id : all) {
       if (id <= 898) expected[AttributeOffset(c.offset, id)] = c.byte(original[AttributeOffset(c.offset, id)]);
     }
-    EXPECT_EQ(Differences(expected, edited), "");
+    EXPECT_EQ(ByteDifferences(expected, edited), "");
     EXPECT_TRUE(std::equal(edited.begin() + NAME_TABLE_OFFSET, edited.end(), original.begin() + NAME_TABLE_OFFSET));
     const int32_t at_898 = AttributeOffset(c.offset, 898);
     EXPECT_EQ(edited[at_898], c.byte(original[at_898]));
@@ -259,7 +247,7 @@ TEST(OfficerEdits, NeverWritesPastTheEndOfTheImage) {
   std::string field = "ABC\0       "s;
   std::copy(field.begin(), field.end(), expected.begin() + NameFieldOffset(0, READING_FIELD));
   expected[NameFieldOffset(0, ABILITY_FIELD)] = 9;
-  EXPECT_EQ(Differences(expected, image), "");
+  EXPECT_EQ(ByteDifferences(expected, image), "");
 }
 
 TEST(OfficerEdits, ListTextsAreWholeCharactersWithinTheField) {

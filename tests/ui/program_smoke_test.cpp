@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "image_bytes.h"
 #include "model/officer_tables.h"
 #include "program_driver.h"
 #include "quillmere_resource.h"
@@ -37,8 +38,7 @@ TEST(ProgramSmoke, QuillmereOpensEditsAsksOnCloseAndExitsWithZero) {
   ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), ALWAYS_LISTED_IDS + 4 + 40);
   wchar_t row[32] = L"";
   SendMessageW(list, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(row));
-  const char* full = reinterpret_cast<const char*>(sample.data()) + NameFieldOffset(1, FULL_NAME_FIELD);
-  EXPECT_EQ(std::wstring(row), WideOfSjis(std::string(full, strnlen(full, FULL_NAME_WIDTH))));
+  EXPECT_EQ(std::wstring(row), WideOfSjis(TextAt(sample, NameFieldOffset(1, FULL_NAME_FIELD), FULL_NAME_WIDTH)));
 
   // Characters typed into an edit pass the program's message loop as they would from the keyboard.
   HWND family = GetDlgItem(dialog, IDC_FAMILY_NAME);
@@ -60,16 +60,9 @@ TEST(ProgramSmoke, QuillmereOpensEditsAsksOnCloseAndExitsWithZero) {
 
   std::vector<uint8_t> expected = sample;
   std::string name = Sjis("青嵐");
-  int32_t family_at = NameFieldOffset(1, FAMILY_NAME_FIELD);
-  std::fill_n(expected.begin() + family_at, NAME_WIDTH, 0x20);
-  std::copy(name.begin(), name.end(), expected.begin() + family_at);
-  expected[static_cast<size_t>(family_at) + name.size()] = 0;
-  const char* given = reinterpret_cast<const char*>(sample.data()) + NameFieldOffset(1, GIVEN_NAME_FIELD);
-  std::string composed = name + std::string(given, strnlen(given, NAME_WIDTH));
-  int32_t full_at = NameFieldOffset(1, FULL_NAME_FIELD);
-  std::fill_n(expected.begin() + full_at, FULL_NAME_WIDTH, 0x20);
-  std::copy(composed.begin(), composed.end(), expected.begin() + full_at);
-  expected[static_cast<size_t>(full_at) + composed.size()] = 0;
+  PutBytes(expected, NameFieldOffset(1, FAMILY_NAME_FIELD), PaddedField(name, NAME_WIDTH));
+  const std::string given = TextAt(sample, NameFieldOffset(1, GIVEN_NAME_FIELD), NAME_WIDTH);
+  PutBytes(expected, NameFieldOffset(1, FULL_NAME_FIELD), PaddedField(name + given, FULL_NAME_WIDTH));
   expected[AttributeOffset(LOYALTY_OFFSET, 1)] = 55;
   EXPECT_TRUE(ReadFileBytes(save) == expected);
 }

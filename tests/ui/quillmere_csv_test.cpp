@@ -14,20 +14,12 @@
 
 namespace {
 
-class QuillmereCsvTest : public QuillmereTest {
+class QuillmereCsvTest : public CsvMenuTest<QuillmereTest, ID_FILE_EXPORT_CSV, ID_FILE_IMPORT_CSV> {
  protected:
   static std::vector<uint8_t> Image() {
     const uint8_t* data = g_officer_editor.save.data;
     return {data, data + SAVE_FILE_LENGTH};
   }
-  std::vector<uint8_t> Export(const std::string& name) {
-    return ExportThroughMenu(dialog_, ID_FILE_EXPORT_CSV, answers_, files_.Path(name));
-  }
-  SeenWindow Import(const std::vector<uint8_t>& bytes) {
-    return ImportThroughMenu(dialog_, ID_FILE_IMPORT_CSV, answers_,
-                             files_.Path("import" + std::to_string(++imports_) + ".csv"), bytes);
-  }
-  int imports_ = 0;
 };
 
 TEST_F(QuillmereCsvTest, ExportAndImportThroughTheFileMenu) {

@@ -1,8 +1,8 @@
 // Quillmere's update commands under Wine: typed through the real dialog into selected officers,
 // saved, and compared with the original file byte by byte.
 #include <cstdlib>
-#include <cstring>
 
+#include "image_bytes.h"
 #include "model/officer_edits.h"
 #include "quillmere_fixture.h"
 
@@ -17,21 +17,10 @@ class QuillmereEditTest : public QuillmereTest {
   }
   // Puts text into a name field of `expected` as the editor must store it: text, NUL, spaces.
   static void PutField(std::vector<uint8_t>& expected, int32_t offset, const std::string& text, int32_t width) {
-    std::memset(expected.data() + offset, 0x20, static_cast<size_t>(width));
-    std::memcpy(expected.data() + offset, text.data(), text.size());
-    expected[static_cast<size_t>(offset) + text.size()] = 0;
+    PutBytes(expected, offset, PaddedField(text, width));
   }
   static std::string StoredName(const std::vector<uint8_t>& save, OfficerId id, int32_t field) {
-    auto start = reinterpret_cast<const char*>(save.data()) + NameFieldOffset(id, field);
-    return std::string(start, strnlen(start, NAME_WIDTH));
-  }
-  // The first byte that differs, or -1.
-  static long FirstDifference(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
-    if (a.size() != b.size()) return -2;
-    for (size_t i = 0; i < a.size(); ++i) {
-      if (a[i] != b[i]) return static_cast<long>(i);
-    }
-    return -1;
+    return TextAt(save, NameFieldOffset(id, field), NAME_WIDTH);
   }
 };
 
@@ -103,7 +92,7 @@ TEST_F(QuillmereEditTest, EveryCommandWritesItsBytesIntoEverySelectedOfficerOnly
     ASSERT_LT(sample_[NameFieldOffset(id, BIRTH_YEAR_FIELD)], 255);
     expected[NameFieldOffset(id, BIRTH_YEAR_FIELD)] = 255;
   }
-  EXPECT_EQ(FirstDifference(SaveAndRead(), expected), -1);
+  EXPECT_EQ(ByteDifferences(expected, SaveAndRead()), "");
   EXPECT_EQ(g_officer_editor.save.dirty, 0);
 
   // The rows show the new names in place; the same rows are selected and the top row is kept.
@@ -145,7 +134,7 @@ TEST_F(QuillmereEditTest, DoubleByteTextsAreCutToWholeCharactersThatFit) {
   PutField(expected, NameFieldOffset(7, FAMILY_NAME_FIELD), Sjis("青白"), NAME_WIDTH);
   PutField(expected, NameFieldOffset(7, FULL_NAME_FIELD), Sjis("青白") + StoredName(sample_, 7, GIVEN_NAME_FIELD), FULL_NAME_WIDTH);
   PutField(expected, NameFieldOffset(7, READING_FIELD), Sjis("ｱｲｳｴｵｶｷｸｹｺ"), READING_WIDTH);
-  EXPECT_EQ(FirstDifference(saved, expected), -1);
+  EXPECT_EQ(ByteDifferences(expected, saved), "");
 }
 
 struct InvalidInput {
@@ -179,9 +168,7 @@ TEST_F(QuillmereEditTest, InvalidInputWarnsAndWritesNothing) {
   for (const InvalidInput& input : INVALID_INPUTS) {
     SCOPED_TRACE(testing::Message() << input.button << " '" << input.text << "'");
     SetText(input.edit, Sjis(input.text));
-    answers_.PressButton(IDOK);
-    Command(dialog_, input.button);
-    auto seen = answers_.TakeSeen();
+    auto seen = Answered(input.button, {IDOK});
     ASSERT_EQ(seen.size(), 1u);
     ExpectBox(seen[0], input.warning, "警告", MB_ICONWARNING);
     EXPECT_EQ(seen[0].buttons, std::vector<int>{IDOK});
@@ -254,9 +241,7 @@ TEST_F(QuillmereTest, TextsAndFileNamesDoNotDependOnTheSystemCodePage) {
   const std::vector<uint8_t> before(g_officer_editor.save.data, g_officer_editor.save.data + SAVE_FILE_LENGTH);
   for (const wchar_t* text : {L"\U00020BB7", L"\u00E9", L"\U0001F600", L"\u4F0A\u00E9"}) {
     SetWindowTextW(Item(IDC_GIVEN_NAME), text);
-    answers_.PressButton(IDOK);
-    Command(dialog_, IDC_SET_GIVEN_NAME);
-    auto seen = answers_.TakeSeen();
+    auto seen = Answered(IDC_SET_GIVEN_NAME, {IDOK});
     ASSERT_EQ(seen.size(), 1u);
     ExpectBox(seen[0], "入力された文字の中に、データに保存できない文字があります。", "警告", MB_ICONWARNING);
   }
@@ -287,9 +272,7 @@ TEST_F(QuillmereTest, AttributeCommandsLeaveTheNameTableAlone) {
     SCOPED_TRACE(command);
     SetText(IDC_LOYALTY, "50");
     SetText(IDC_LIFE_SPAN, "3");
-    answers_.PressButton(IDOK);
-    Command(dialog_, command);
-    auto seen = answers_.TakeSeen();
+    auto seen = Answered(command, {IDOK});
     ASSERT_EQ(seen.size(), 1u);
     ExpectBox(seen[0], message.c_str(), "警告", MB_ICONWARNING);
   }

@@ -8,14 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "dialog_fixture.h"
 #include "officer_editor.h"
 #include "quillmere_resource.h"
 #include "sample_data.h"
 #include "sjis_text.h"
-#include "ui_driver.h"
 
-class QuillmereTest : public ::testing::Test {
+class QuillmereTest : public DialogTest {
  protected:
+  QuillmereTest() : DialogTest(IDC_OFFICER_LIST) {}
   void SetUp() override {
     // The program's state lives for the process; each test starts as the program does.
     ClearImagePath(g_officer_editor.save);
@@ -26,29 +27,10 @@ class QuillmereTest : public ::testing::Test {
     sample_path_ = files_.Path("SAMPLE1.sav");
     WriteFileBytes(sample_path_, sample_);
   }
-  void TearDown() override {
-    EXPECT_TRUE(answers_.AllAnswersUsed()) << "a box or file dialog that was expected did not appear";
-    DestroyWindow(dialog_);
-    PumpMessages();
-    TakeQuitMessage();
-  }
 
-  HWND Item(int id) const { return GetDlgItem(dialog_, id); }
-  int ListCount() const { return static_cast<int>(SendMessageA(Item(IDC_OFFICER_LIST), LB_GETCOUNT, 0, 0)); }
-  std::string ListRow(int row) const {
-    return ListText(Item(IDC_OFFICER_LIST), LB_GETTEXTLEN, LB_GETTEXT, row);
-  }
-
-  HWND List() const { return Item(IDC_OFFICER_LIST); }
-  int TopRow() const { return static_cast<int>(SendMessageA(List(), LB_GETTOPINDEX, 0, 0)); }
-  void SetTopRow(int row) const { SendMessageA(List(), LB_SETTOPINDEX, row, 0); }
+  int ListCount() const { return static_cast<int>(SendMessageA(List(), LB_GETCOUNT, 0, 0)); }
   void SelectRows(const std::vector<int>& rows) const {
     for (int row : rows) SendMessageA(List(), LB_SETSEL, TRUE, row);
-  }
-  std::vector<int> SelectedRows() const {
-    std::vector<int> rows(static_cast<size_t>(SendMessageA(List(), LB_GETSELCOUNT, 0, 0)));
-    SendMessageA(List(), LB_GETSELITEMS, rows.size(), reinterpret_cast<LPARAM>(rows.data()));
-    return rows;
   }
   // The officers shown in the given rows.
   std::vector<OfficerId> OfficersOf(const std::vector<int>& rows) const {
@@ -78,15 +60,9 @@ class QuillmereTest : public ::testing::Test {
 
   // One message box as the program showed it.
   static void ExpectBox(const SeenWindow& seen, const char* utf8_text, const char* utf8_caption, UINT icon) {
-    EXPECT_FALSE(seen.file_dialog);
-    EXPECT_EQ(seen.text, Sjis(utf8_text));
-    EXPECT_EQ(seen.caption, Sjis(utf8_caption));
-    EXPECT_EQ(seen.icon, icon);
+    ExpectMessageBox(seen, Sjis(utf8_text), utf8_caption, icon);
   }
 
-  WindowAnswers answers_;
-  TempFolder files_;
-  HWND dialog_ = nullptr;
   std::vector<uint8_t> sample_;
   std::string sample_path_;
 };

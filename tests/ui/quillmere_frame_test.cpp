@@ -168,9 +168,7 @@ TEST_F(QuillmereTest, ShortFileShowsTheReadFailureAndLeavesNoFileOpen) {
   std::vector<uint8_t> short_file(sample_.begin(), sample_.end() - 1);
   WriteFileBytes(sample_path_, short_file);
   answers_.ChooseFile(sample_path_);
-  answers_.PressButton(IDOK);
-  Command(dialog_, ID_FILE_OPEN);
-  auto seen = answers_.TakeSeen();
+  auto seen = Answered(ID_FILE_OPEN, {IDOK});
   ASSERT_EQ(seen.size(), 2u);
   ExpectBox(seen[1], "ファイルの読み取りに失敗しました。", "警告", MB_ICONWARNING);
   EXPECT_FALSE(IsImageOpen(g_officer_editor.save));
@@ -229,10 +227,7 @@ TEST_F(QuillmereTest, FailingStoreOnCloseKeepsTheProgramAndTheFileOpen) {
   EXPECT_EQ(ReadFileBytes(sample_path_), sample_);
 
   // Opening another file after the same failure never shows the open dialog.
-  answers_.PressButton(IDYES);
-  answers_.PressButton(IDOK);
-  Command(dialog_, ID_FILE_OPEN);
-  seen = answers_.TakeSeen();
+  seen = Answered(ID_FILE_OPEN, {IDYES, IDOK});
   ASSERT_EQ(seen.size(), 2u);
   EXPECT_FALSE(seen[1].file_dialog);
   EXPECT_EQ(Utf8OfWide(g_officer_editor.save.path), sample_path_);
@@ -269,16 +264,12 @@ TEST_F(QuillmereTest, SaveAsIntoAMissingFolderFailsAndOverwriteTriesThatPathAgai
   OpenSample();
   std::string unreachable = files_.Path("missing\\new.sav");
   answers_.ChooseFile(unreachable);
-  answers_.PressButton(IDOK);
-  Command(dialog_, ID_FILE_SAVE_AS);
-  auto seen = answers_.TakeSeen();
+  auto seen = Answered(ID_FILE_SAVE_AS, {IDOK});
   // The file dialog itself may complain about the folder; the program's own box comes last.
   ASSERT_GE(seen.size(), 2u);
   ExpectBox(seen.back(), "ファイルの保存に失敗しました。", "警告", MB_ICONWARNING);
   EXPECT_EQ(Utf8OfWide(g_officer_editor.save.path), unreachable);
-  answers_.PressButton(IDOK);
-  Command(dialog_, ID_FILE_SAVE);
-  seen = answers_.TakeSeen();
+  seen = Answered(ID_FILE_SAVE, {IDOK});
   ASSERT_EQ(seen.size(), 1u);
   ExpectBox(seen[0], "ファイルの保存に失敗しました。", "警告", MB_ICONWARNING);
 }
@@ -287,16 +278,7 @@ TEST_F(QuillmereTest, EnterAndEscapeDoNothing) {
   OpenSample();
   answers_.TakeSeen();
   g_officer_editor.save.dirty = 1;
-  for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
-    MSG message{Item(IDC_FAMILY_NAME), WM_KEYDOWN, key, 0, 0, {}};
-    IsDialogMessageW(dialog_, &message);
-    // The dialog procedure leaves both commands unhandled.
-    EXPECT_EQ(OfficerDialogProc(dialog_, WM_COMMAND, key == VK_RETURN ? IDOK : IDCANCEL, 0), FALSE);
-  }
-  PumpMessages();
-  EXPECT_TRUE(IsWindowVisible(dialog_));
-  EXPECT_FALSE(TakeQuitMessage());
-  EXPECT_TRUE(answers_.TakeSeen().empty());
+  ExpectEnterAndEscapeIgnored(IDC_FAMILY_NAME, OfficerDialogProc);
   g_officer_editor.save.dirty = 0;
 }
 
@@ -343,10 +325,7 @@ TEST_F(QuillmereTest, StoresProtectTheFilesOnDisk) {
   // A folder where the file was.
   DeleteFileW(WideOfUtf8(sample_path_).c_str());
   ASSERT_TRUE(CreateDirectoryW(WideOfUtf8(sample_path_).c_str(), nullptr));
-  answers_.PressButton(IDYES);
-  answers_.PressButton(IDOK);
-  Command(dialog_, ID_FILE_SAVE);
-  seen = answers_.TakeSeen();
+  seen = Answered(ID_FILE_SAVE, {IDYES, IDOK});
   ASSERT_EQ(seen.size(), 2u);
   ExpectBox(seen[1], "ファイルの保存に失敗しました。", "警告", MB_ICONWARNING);
   RemoveDirectoryW(WideOfUtf8(sample_path_).c_str());
@@ -369,9 +348,7 @@ TEST_F(QuillmereTest, StoresProtectTheFilesOnDisk) {
   for (int command : {ID_FILE_SAVE_AS}) {
     SCOPED_TRACE(command);
     answers_.ChooseFile(too_long);
-    answers_.PressButton(IDOK);
-    Command(dialog_, command);
-    seen = answers_.TakeSeen();
+    seen = Answered(command, {IDOK});
     ASSERT_FALSE(seen.empty());
     ExpectBox(seen.back(), "パスが長すぎます。259 文字以内のパスを選んで下さい。", "警告", MB_ICONWARNING);
     EXPECT_EQ(g_officer_editor.save.path, path_before);

@@ -3,16 +3,17 @@
 #include <algorithm>
 #include <string_view>
 
+#include "image_bytes.h"
 #include "quillmere_fixture.h"
+#include "row_by_row.h"
 
 namespace {
 
-std::string_view FieldOf(const std::vector<uint8_t>& save, OfficerId id, int32_t field, int32_t width) {
-  auto start = reinterpret_cast<const char*>(save.data()) + NameFieldOffset(id, field);
-  return std::string_view(start, strnlen(start, static_cast<size_t>(width)));
+std::string FieldOf(const std::vector<uint8_t>& save, OfficerId id, int32_t field, int32_t width) {
+  return TextAt(save, NameFieldOffset(id, field), width);
 }
 
-std::string_view ReadingOf(const std::vector<uint8_t>& save, OfficerId id) {
+std::string ReadingOf(const std::vector<uint8_t>& save, OfficerId id) {
   return FieldOf(save, id, READING_FIELD, READING_WIDTH);
 }
 
@@ -201,20 +202,12 @@ TEST_F(QuillmereTest, SelectionCommandsEndAsTheirRowByRowSequencesDo) {
   answers_.TakeSeen();
   const int n = ListCount();
   auto state = [&] { return ReadListState(List()); };
-  auto insert = [&](int row, const std::wstring& text) {
-    SendMessageW(List(), LB_INSERTSTRING, row, reinterpret_cast<LPARAM>(text.c_str()));
-  };
   SetText(IDC_FAMILY_NAME, Sjis("藍"));
-  uint32_t seed = 12345;
-  auto next = [&] { return (seed = seed * 1664525u + 1013904223u) >> 8; };
+  CaseDraws draws(12345);
   for (int trial = 0; trial < 6; ++trial) {
     SCOPED_TRACE(trial);
-    std::vector<int> rows;
-    const uint32_t density = trial == 0 ? 0 : trial == 1 ? 100 : next() % 100;
-    for (int row = 0; row < n; ++row) {
-      if (next() % 100 < density) rows.push_back(row);
-    }
-    const int top = static_cast<int>(next() % static_cast<uint32_t>(n));
+    const std::vector<int> rows = draws.Rows(trial, n);
+    const int top = static_cast<int>(draws.Next() % static_cast<uint32_t>(n));
     auto set_up = [&] {
       Command(dialog_, ID_SORT_BY_ID);
       SendMessageW(List(), WM_SETREDRAW, FALSE, 0);  // painting every row would only cost time
@@ -227,9 +220,9 @@ TEST_F(QuillmereTest, SelectionCommandsEndAsTheirRowByRowSequencesDo) {
     Command(dialog_, IDC_INVERT_SELECTION);
     const ListState inverted = state();
     set_up();
-    for (int row = 0; row < n; ++row) SendMessageW(List(), LB_SETSEL, SendMessageW(List(), LB_GETSEL, row, 0) ? FALSE : TRUE, row);
+    InvertRowByRow(List());
     SetTopRow(top);
-    EXPECT_TRUE(inverted == state()) << "invert";
+    EXPECT_EQ(inverted, state()) << "invert";
     EXPECT_EQ(inverted.selected.size(), static_cast<size_t>(n) - rows.size());
 
     set_up();
@@ -238,25 +231,23 @@ TEST_F(QuillmereTest, SelectionCommandsEndAsTheirRowByRowSequencesDo) {
     const std::vector<OfficerId> order(g_officer_editor.order.begin(), g_officer_editor.order.begin() + n);
     set_up();
     SendMessageW(List(), LB_RESETCONTENT, 0, 0);
-    for (int row = 0; row < n; ++row) insert(row, sorted.texts[static_cast<size_t>(row)]);
+    for (int row = 0; row < n; ++row) {
+      SendMessageW(List(), LB_INSERTSTRING, row, reinterpret_cast<LPARAM>(sorted.texts[static_cast<size_t>(row)].c_str()));
+    }
     for (int row : rows) {
       const OfficerId id = g_officer_editor.roster.ids[static_cast<size_t>(row)];
       SendMessageW(List(), LB_SETSEL, TRUE, std::find(order.begin(), order.end(), id) - order.begin());
     }
     SetTopRow(top);
-    EXPECT_TRUE(sorted == state()) << "sort by reading";
+    EXPECT_EQ(sorted, state()) << "sort by reading";
 
     set_up();
     Command(dialog_, IDC_SET_FAMILY_NAME);
     const ListState renamed = state();
     set_up();
-    for (int row : rows) {
-      SendMessageW(List(), LB_DELETESTRING, row, 0);
-      insert(row, renamed.texts[static_cast<size_t>(row)]);
-    }
-    for (int row : rows) SendMessageW(List(), LB_SETSEL, TRUE, row);
+    RewriteRows(List(), rows, renamed);
     SetTopRow(top);
-    EXPECT_TRUE(renamed == state()) << "family name";
+    EXPECT_EQ(renamed, state()) << "family name";
   }
   SendMessageW(List(), WM_SETREDRAW, TRUE, 0);
 }

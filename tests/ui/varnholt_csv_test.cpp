@@ -9,20 +9,11 @@
 
 namespace {
 
-class VarnholtCsvTest : public VarnholtTest {
+class VarnholtCsvTest : public CsvMenuTest<VarnholtTest, ID_FILE_EXPORT_CSV, ID_FILE_IMPORT_CSV> {
  protected:
   static std::vector<uint8_t> Bytes(const DataFileImage& image) {
     return {image.data, image.data + image.length};
   }
-  std::vector<uint8_t> Export(const std::string& name) {
-    return ExportThroughMenu(dialog_, ID_FILE_EXPORT_CSV, answers_, files_.Path(name));
-  }
-  SeenWindow Import(const std::vector<uint8_t>& bytes) {
-    return ImportThroughMenu(dialog_, ID_FILE_IMPORT_CSV, answers_,
-                             files_.Path("import" + std::to_string(++imports_) + ".csv"), bytes);
-  }
-  int TopRow() { return static_cast<int>(SendMessageA(Item(IDC_ITEM_LIST), LB_GETTOPINDEX, 0, 0)); }
-  int imports_ = 0;
 };
 
 TEST_F(VarnholtCsvTest, ExportAndImportThroughTheFileMenu) {
@@ -47,9 +38,7 @@ TEST_F(VarnholtCsvTest, ExportAndImportThroughTheFileMenu) {
   const std::string huge = files_.Path("huge.csv");
   WriteFileBytes(huge, std::vector<uint8_t>((16u << 20) + 1, ' '));
   answers_.ChooseFile(huge);
-  answers_.PressButton(IDOK);
-  Command(dialog_, ID_FILE_IMPORT_CSV);
-  const std::vector<SeenWindow> seen = answers_.TakeSeen();
+  const std::vector<SeenWindow> seen = Answered(ID_FILE_IMPORT_CSV, {IDOK});
   ASSERT_EQ(seen.size(), 2u);
   ExpectBox(seen[1], huge, "CSV ファイルが大きすぎます。16 MB までのファイルを選んで下さい。", "警告", MB_ICONWARNING);
   EXPECT_EQ(Bytes(Scenario()), scenario_);

@@ -9,15 +9,17 @@
 #include <string>
 #include <vector>
 
+#include "dialog_fixture.h"
+#include "image_bytes.h"
 #include "item_editor.h"
 #include "model/officer_tables.h"
 #include "sample_data.h"
 #include "sjis_text.h"
-#include "ui_driver.h"
 #include "varnholt_resource.h"
 
-class VarnholtBase : public ::testing::Test {
+class VarnholtBase : public DialogTest {
  protected:
+  VarnholtBase() : DialogTest(IDC_ITEM_LIST) {}
   void SetUp() override {
     GetCurrentDirectoryW(MAX_PATH, previous_directory_);
     scenario_ = MakeSampleScenario(1);
@@ -30,10 +32,7 @@ class VarnholtBase : public ::testing::Test {
     SetCurrentDirectoryW(WideOfUtf8(files_.folder()).c_str());
   }
   void TearDown() override {
-    EXPECT_TRUE(answers_.AllAnswersUsed()) << "a box or file dialog that was expected did not appear";
-    if (dialog_ != nullptr) DestroyWindow(dialog_);
-    PumpMessages();
-    TakeQuitMessage();
+    DialogTest::TearDown();
     SetCurrentDirectoryW(previous_directory_);
   }
 
@@ -48,11 +47,7 @@ class VarnholtBase : public ::testing::Test {
     return dialog_;
   }
 
-  HWND Item(int id) const { return GetDlgItem(dialog_, id); }
   int Count(int id, UINT message) const { return static_cast<int>(SendMessageA(Item(id), message, 0, 0)); }
-  std::string ListRow(int row) const {
-    return ListText(Item(IDC_ITEM_LIST), LB_GETTEXTLEN, LB_GETTEXT, row);
-  }
   std::string ComboEntry(int id, int index) const {
     return ListText(Item(id), CB_GETLBTEXTLEN, CB_GETLBTEXT, index);
   }
@@ -78,15 +73,8 @@ class VarnholtBase : public ::testing::Test {
   }
   // Exactly `rows` selected, without a selection change notification.
   void SelectRows(std::initializer_list<int> rows) {
-    HWND list = Item(IDC_ITEM_LIST);
-    SendMessageA(list, LB_SETSEL, FALSE, -1);
-    for (int row : rows) SendMessageA(list, LB_SETSEL, TRUE, row);
-  }
-  std::vector<int> SelectedRows() const {
-    HWND list = Item(IDC_ITEM_LIST);
-    std::vector<int> rows(ITEM_COUNT);
-    rows.resize(static_cast<size_t>(SendMessageA(list, LB_GETSELITEMS, ITEM_COUNT, reinterpret_cast<LPARAM>(rows.data()))));
-    return rows;
+    SendMessageA(List(), LB_SETSEL, FALSE, -1);
+    for (int row : rows) SendMessageA(List(), LB_SETSEL, TRUE, row);
   }
 
   // File › "セーブデータを開く" choosing `path`.
@@ -105,10 +93,7 @@ class VarnholtBase : public ::testing::Test {
   // One message box as the program showed it; `utf8_text` follows the path line when one is given.
   static void ExpectBox(const SeenWindow& seen, const std::string& path, const char* utf8_text,
                         const char* utf8_caption, UINT icon) {
-    EXPECT_FALSE(seen.file_dialog);
-    EXPECT_EQ(seen.text, path.empty() ? Sjis(utf8_text) : path + "\n" + Sjis(utf8_text));
-    EXPECT_EQ(seen.caption, Sjis(utf8_caption));
-    EXPECT_EQ(seen.icon, icon);
+    ExpectMessageBox(seen, path.empty() ? Sjis(utf8_text) : path + "\n" + Sjis(utf8_text), utf8_caption, icon);
   }
 
   // The file holds the original bytes except at the offsets of `changes`, which hold the values given.
@@ -116,34 +101,17 @@ class VarnholtBase : public ::testing::Test {
                               const std::map<int32_t, uint8_t>& changes) {
     std::vector<uint8_t> expected = original;
     for (const auto& [offset, value] : changes) expected[static_cast<size_t>(offset)] = value;
-    std::vector<uint8_t> actual = ReadFileBytes(path);
-    ASSERT_EQ(actual.size(), expected.size()) << path;
-    int reported = 0;
-    for (size_t i = 0; i < actual.size() && reported < 10; ++i) {
-      if (actual[i] != expected[i]) {
-        ADD_FAILURE() << "offset " << i << ": " << int{actual[i]} << " where " << int{expected[i]} << " was expected";
-        ++reported;
-      }
-    }
+    EXPECT_EQ(ByteDifferences(expected, ReadFileBytes(path)), "") << path;
   }
   // The bytes of a name field as the editor writes it: the text, a NUL, spaces to the end.
   static void PutName(std::map<int32_t, uint8_t>& changes, int32_t item, const std::string& sjis) {
-    const int32_t field = ItemFieldOffset(item, ITEM_NAME_FIELD);
-    for (int32_t k = 0; k < ITEM_NAME_WIDTH; ++k) {
-      changes[field + k] = k < static_cast<int32_t>(sjis.size()) ? static_cast<uint8_t>(sjis[k])
-                           : k == static_cast<int32_t>(sjis.size()) ? 0 : 0x20;
-    }
+    const std::string field = PaddedField(sjis, ITEM_NAME_WIDTH);
+    for (int32_t k = 0; k < ITEM_NAME_WIDTH; ++k) changes[ItemFieldOffset(item, ITEM_NAME_FIELD) + k] = static_cast<uint8_t>(field[k]);
   }
   // The name of an item in the sample scenario: its field up to the NUL.
-  std::string SampleName(int32_t item) const {
-    const char* field = reinterpret_cast<const char*>(&scenario_[ItemFieldOffset(item, ITEM_NAME_FIELD)]);
-    return std::string(field, strnlen(field, ITEM_NAME_WIDTH));
-  }
+  std::string SampleName(int32_t item) const { return TextAt(scenario_, ItemFieldOffset(item, ITEM_NAME_FIELD), ITEM_NAME_WIDTH); }
 
   wchar_t previous_directory_[MAX_PATH] = L"";
-  WindowAnswers answers_;
-  TempFolder files_;
-  HWND dialog_ = nullptr;
   ItemEditorStart start_ = ItemEditorStart::NoWindow;
   std::vector<uint8_t> scenario_, save_;
   std::string scenario_path_, save_path_;

@@ -228,8 +228,7 @@ TEST_F(VarnholtTest, SaveFileCommandsAndTheOwnerList) {
   const std::pair<int, OfficerId> positions[] = {{0, 0}, {657, 657}, {658, 660}, {661, 759}, {662, 760},
                                                  {roster_count - 1, SAMPLE_RUN_LAST}};
   for (const auto& [position, id] : positions) {
-    const char* full_name = reinterpret_cast<const char*>(&save_[NameFieldOffset(id, FULL_NAME_FIELD)]);
-    EXPECT_EQ(ComboEntry(IDC_ITEM_OWNER, position), std::string(full_name, strnlen(full_name, FULL_NAME_WIDTH)))
+    EXPECT_EQ(ComboEntry(IDC_ITEM_OWNER, position), TextAt(save_, NameFieldOffset(id, FULL_NAME_FIELD), FULL_NAME_WIDTH))
         << position;
   }
   EXPECT_EQ(Choice(IDC_ITEM_OWNER), roster_count);  // item 0 is nobody's
@@ -273,9 +272,7 @@ TEST_F(VarnholtTest, ShortSaveFileLeavesNoSaveFileOpen) {
   std::string short_path = files_.Path("SHORT.sav");
   WriteFileBytes(short_path, std::vector<uint8_t>(save_.begin(), save_.end() - 1));
   answers_.ChooseFile(short_path);
-  answers_.PressButton(IDOK);
-  Command(dialog_, ID_FILE_OPEN_SAVE);
-  auto seen = answers_.TakeSeen();
+  auto seen = Answered(ID_FILE_OPEN_SAVE, {IDOK});
   ASSERT_EQ(seen.size(), 2u);
   ExpectBox(seen[1], short_path, "ファイルの読み取りに失敗しました。", "警告", MB_ICONWARNING);
   EXPECT_FALSE(IsImageOpen(Save()));
@@ -319,10 +316,7 @@ TEST_F(VarnholtTest, FailingStoreOnClosingKeepsTheProgramRunning) {
   Scenario().dirty = 1;
   Scenario().data[0] ^= 0xFF;
   SetFileAttributesA(scenario_path_.c_str(), FILE_ATTRIBUTE_READONLY);
-  answers_.PressButton(IDYES);
-  answers_.PressButton(IDOK);
-  Command(dialog_, IDC_QUIT);
-  auto seen = answers_.TakeSeen();
+  auto seen = Answered(IDC_QUIT, {IDYES, IDOK});
   ASSERT_EQ(seen.size(), 2u);
   ExpectBox(seen[1], scenario_path_, "ファイルの書き込みに失敗しました。", "警告", MB_ICONWARNING);
   EXPECT_FALSE(TakeQuitMessage());
@@ -355,16 +349,7 @@ TEST_F(VarnholtTest, FailingStoreOnClosingKeepsTheProgramRunning) {
 
 TEST_F(VarnholtTest, EnterAndEscapeDoNothing) {
   Scenario().dirty = 1;
-  for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
-    MSG message{Item(IDC_ITEM_NAME), WM_KEYDOWN, key, 0, 0, {}};
-    IsDialogMessageW(dialog_, &message);
-    // The dialog procedure's own answer: SendMessage returns the dialog's message result instead.
-    EXPECT_EQ(ItemDialogProc(dialog_, WM_COMMAND, key == VK_RETURN ? IDOK : IDCANCEL, 0), FALSE);
-  }
-  PumpMessages();
-  EXPECT_TRUE(IsWindowVisible(dialog_));
-  EXPECT_FALSE(TakeQuitMessage());
-  EXPECT_TRUE(answers_.TakeSeen().empty());
+  ExpectEnterAndEscapeIgnored(IDC_ITEM_NAME, ItemDialogProc);
   Scenario().dirty = 0;
 }
 

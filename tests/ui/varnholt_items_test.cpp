@@ -3,6 +3,7 @@
 // list's kana quick-jump. Saved files are compared byte by byte with the originals.
 #include <cstring>
 
+#include "row_by_row.h"
 #include "varnholt_fixture.h"
 
 namespace {
@@ -147,9 +148,7 @@ TEST_F(VarnholtItemTest, UpdateAllFieldsSkipsOnlyTheRefusedField) {
   Type(IDC_ITEM_INCREASE, "99");
   Choose(IDC_ITEM_SKILL, 0);
   Choose(IDC_ITEM_OWNER, OwnerRow(NO_OWNER));
-  answers_.PressButton(IDOK);
-  Command(dialog_, IDC_UPDATE_ALL);
-  auto seen = answers_.TakeSeen();
+  auto seen = Answered(IDC_UPDATE_ALL, {IDOK});
   ASSERT_EQ(seen.size(), 1u);
   ExpectBox(seen[0], "", "名前を入力して下さい。", "名前", MB_ICONWARNING);
   StoreBoth();
@@ -189,9 +188,7 @@ TEST_F(VarnholtItemTest, RefusedInputsShowTheirMessageAndChangeNothing) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
     Type(c.edit, Sjis(c.typed));
-    answers_.PressButton(IDOK);
-    Command(dialog_, c.button);
-    auto seen = answers_.TakeSeen();
+    auto seen = Answered(c.button, {IDOK});
     ASSERT_EQ(seen.size(), 1u);
     ExpectBox(seen[0], "", c.message, c.caption, MB_ICONWARNING);
   }
@@ -287,9 +284,7 @@ TEST_F(VarnholtItemTest, InitializeAnsweredNoThenYes) {
   SelectRows({2, 3});
   Click(100, true);
   ListMessage(LB_SETTOPINDEX, 90);
-  answers_.PressButton(IDNO);
-  Command(dialog_, IDC_INITIALIZE);
-  auto seen = answers_.TakeSeen();
+  auto seen = Answered(IDC_INITIALIZE, {IDNO});
   ASSERT_EQ(seen.size(), 1u);
   ExpectBox(seen[0], "", "全てのアイテムについて所有者以外の設定を初期状態に戻します。よろしいですか?", "初期化",
             MB_ICONQUESTION);
@@ -393,17 +388,12 @@ TEST_F(VarnholtItemTest, SelectionCommandsEndAsTheirRowByRowSequencesDo) {
     SendMessageW(list, LB_SETTOPINDEX, top, 0);
   };
   Type(IDC_ITEM_NAME, Sjis("鉄剣"));
-  uint32_t seed = 2024;
-  auto next = [&] { return (seed = seed * 1664525u + 1013904223u) >> 8; };
+  CaseDraws draws(2024);
   for (int trial = 0; trial < 8; ++trial) {
     SCOPED_TRACE(trial);
-    std::vector<int> rows;
-    const uint32_t density = trial == 0 ? 0 : trial == 1 ? 100 : next() % 100;
-    for (int row = 0; row < ITEM_COUNT; ++row) {
-      if (next() % 100 < density) rows.push_back(row);
-    }
-    const int top = static_cast<int>(next() % ITEM_COUNT), caret = static_cast<int>(next() % ITEM_COUNT);
-    g_item_editor.current_item = static_cast<int32_t>(next() % ITEM_COUNT);
+    const std::vector<int> rows = draws.Rows(trial, ITEM_COUNT);
+    const int top = static_cast<int>(draws.Next() % ITEM_COUNT), caret = static_cast<int>(draws.Next() % ITEM_COUNT);
+    g_item_editor.current_item = static_cast<int32_t>(draws.Next() % ITEM_COUNT);
     auto set_up = [&] {
       SendMessageW(list, WM_SETREDRAW, FALSE, 0);  // painting every row would only cost time
       SendMessageW(list, LB_SETSEL, FALSE, -1);
@@ -417,28 +407,24 @@ TEST_F(VarnholtItemTest, SelectionCommandsEndAsTheirRowByRowSequencesDo) {
     set_up();
     SendMessageW(list, LB_SELITEMRANGE, TRUE, MAKELPARAM(0, ITEM_COUNT - 1));
     finish(top);
-    EXPECT_TRUE(all == state()) << "select all";
+    EXPECT_EQ(all, state()) << "select all";
 
     set_up();
     Command(dialog_, IDC_INVERT_SELECTION);
     const ListState inverted = state();
     set_up();
-    for (int row = 0; row < ITEM_COUNT; ++row) SendMessageW(list, LB_SETSEL, ListMessage(LB_GETSEL, row) ? FALSE : TRUE, row);
+    InvertRowByRow(list);
     finish(top);
-    EXPECT_TRUE(inverted == state()) << "invert";
+    EXPECT_EQ(inverted, state()) << "invert";
     EXPECT_EQ(inverted.selected.size(), ITEM_COUNT - rows.size());
 
     set_up();
     Command(dialog_, IDC_UPDATE_NAME);
     const ListState renamed = state();
     set_up();
-    for (int row : rows) {
-      SendMessageW(list, LB_DELETESTRING, row, 0);
-      SendMessageW(list, LB_INSERTSTRING, row, reinterpret_cast<LPARAM>(renamed.texts[static_cast<size_t>(row)].c_str()));
-    }
-    for (int row : rows) SendMessageW(list, LB_SETSEL, TRUE, row);
+    RewriteRows(list, rows, renamed);
     finish(top);
-    EXPECT_TRUE(renamed == state()) << "name update";
+    EXPECT_EQ(renamed, state()) << "name update";
     for (int row : rows) EXPECT_EQ(renamed.texts[static_cast<size_t>(row)], WideOfSjis(Sjis("鉄剣")));
   }
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);

@@ -1,14 +1,14 @@
-// Editing an exported CSV file as a user would in a spreadsheet: a few cells changed, every other
-// byte as the program wrote it.
+// The File menu's CSV commands of either editor's fixture, and editing an exported file as a user
+// would in a spreadsheet: a few cells changed, every other byte as the program wrote it.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "csv_sheet.h"
 #include "formats/csv.h"
 #include "ui_driver.h"
 
@@ -21,25 +21,16 @@ struct CsvCellChange {
 
 // The file with the cells changed, written back as the programs write it (byte order mark, CRLF).
 inline std::vector<uint8_t> ChangeCsvCells(const std::vector<uint8_t>& file, const std::vector<CsvCellChange>& changes) {
-  std::string_view text(reinterpret_cast<const char*>(file.data()), file.size());
+  const std::string text(file.begin(), file.end());
   EXPECT_TRUE(text.starts_with(UTF8_BOM));
-  text.remove_prefix(UTF8_BOM.size());
-  CsvDocument document = ReadCsv(text);
-  EXPECT_EQ(document.syntax, CsvSyntax::Read);
-  if (document.records.empty()) return {};
-  const std::vector<std::string>& header = document.records.front().cells;
+  Sheet sheet = Sheet::Of(text);
+  EXPECT_EQ(sheet.syntax, CsvSyntax::Read);
   for (const CsvCellChange& change : changes) {
-    const auto column = std::find(header.begin(), header.end(), change.column) - header.begin();
-    EXPECT_LT(static_cast<size_t>(column), header.size()) << change.column;
-    const auto row = std::find_if(document.records.begin() + 1, document.records.end(),
-                                  [&](const CsvRecord& record) { return record.cells.front() == change.key; });
-    EXPECT_NE(row, document.records.end()) << change.key;
-    if (static_cast<size_t>(column) < header.size() && row != document.records.end()) {
-      row->cells[static_cast<size_t>(column)] = change.text;
-    }
+    std::string* cell = sheet.Find(change.key, change.column);
+    EXPECT_NE(cell, nullptr) << change.key << ", " << change.column;
+    if (cell != nullptr) *cell = change.text;
   }
-  std::string out(UTF8_BOM);
-  for (const CsvRecord& record : document.records) AppendCsvRecord(out, record.cells);
+  const std::string out = sheet.File();
   return {out.begin(), out.end()};
 }
 
@@ -65,23 +56,30 @@ inline std::string CsvHeaderLine(const std::vector<uint8_t>& file) {
   return text.substr(start, text.find("\r\n") - start);
 }
 
-// The menu command `command` ("CSVに書き出す…") writing a new file at `path`; its bytes.
-inline std::vector<uint8_t> ExportThroughMenu(HWND dialog, int command, WindowAnswers& answers, const std::string& path) {
-  answers.ChooseFile(path);
-  Command(dialog, command);
-  EXPECT_EQ(answers.TakeSeen().size(), 1u) << "the save dialog and nothing else";
-  return ReadFileBytes(path);
-}
+// A fixture of either editor with its File menu's two CSV commands.
+template <typename Fixture, int EXPORT_COMMAND, int IMPORT_COMMAND>
+class CsvMenuTest : public Fixture {
+ protected:
+  // "CSVに書き出す…" writing a new file `name`; its bytes.
+  std::vector<uint8_t> Export(const std::string& name) {
+    const std::string path = this->files_.Path(name);
+    this->answers_.ChooseFile(path);
+    Command(this->dialog_, EXPORT_COMMAND);
+    EXPECT_EQ(this->answers_.TakeSeen().size(), 1u) << "the save dialog and nothing else";
+    return ReadFileBytes(path);
+  }
+  // "CSVから読み込む…" reading `bytes` from a file of their own; the box that followed the open dialog.
+  SeenWindow Import(const std::vector<uint8_t>& bytes) {
+    const std::string path = this->files_.Path("import" + std::to_string(++imports_) + ".csv");
+    WriteFileBytes(path, bytes);
+    this->answers_.ChooseFile(path);
+    this->answers_.PressButton(IDOK);
+    Command(this->dialog_, IMPORT_COMMAND);
+    std::vector<SeenWindow> seen = this->answers_.TakeSeen();
+    EXPECT_EQ(seen.size(), 2u);
+    return seen.size() == 2 ? seen.back() : SeenWindow{};
+  }
 
-// The menu command `command` ("CSVから読み込む…") reading a file written at `path` with `bytes`;
-// the box that followed the open dialog.
-inline SeenWindow ImportThroughMenu(HWND dialog, int command, WindowAnswers& answers, const std::string& path,
-                                    const std::vector<uint8_t>& bytes) {
-  WriteFileBytes(path, bytes);
-  answers.ChooseFile(path);
-  answers.PressButton(IDOK);
-  Command(dialog, command);
-  std::vector<SeenWindow> seen = answers.TakeSeen();
-  EXPECT_EQ(seen.size(), 2u);
-  return seen.size() == 2 ? seen.back() : SeenWindow{};
-}
+ private:
+  int imports_ = 0;
+};

@@ -243,3 +243,16 @@ ListState ReadListState(HWND list) {
   state.top = static_cast<int32_t>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
   return state;
 }
+
+void PrintTo(const ListState& state, std::ostream* out) {
+  *out << "{" << state.texts.size() << " rows, selected:";
+  const std::vector<int32_t>& selected = state.selected;
+  for (size_t k = 0, end = 0; k < selected.size(); k = ++end) {
+    while (end + 1 < selected.size() && selected[end + 1] == selected[end] + 1) ++end;
+    *out << ' ' << selected[k];
+    if (end > k) *out << '-' << selected[end];
+  }
+  *out << ", caret " << state.caret << ", anchor " << state.anchor << ", top " << state.top << ", texts:";
+  for (const std::wstring& text : state.texts) *out << " \"" << Utf8OfWide(text) << '"';
+  *out << '}';
+}

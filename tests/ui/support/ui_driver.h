@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -74,6 +75,9 @@ struct ListState {
   bool operator==(const ListState&) const = default;
 };
 ListState ReadListState(HWND list);
+// For gtest: the number of rows, the selection as runs of rows, caret, anchor, top row, then the
+// rows' texts.
+void PrintTo(const ListState& state, std::ostream* out);
 
 // A drop of one file (UTF-8 path) as Explorer hands it over with WM_DROPFILES; the receiver frees it.
 HDROP MakeDrop(const std::string& path);

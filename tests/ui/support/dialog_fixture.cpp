@@ -1,0 +1,42 @@
+#include "dialog_fixture.h"
+
+#include "sjis_text.h"
+
+void DialogTest::TearDown() {
+  EXPECT_TRUE(answers_.AllAnswersUsed()) << "a box or file dialog that was expected did not appear";
+  if (dialog_ != nullptr) DestroyWindow(dialog_);
+  PumpMessages();
+  TakeQuitMessage();
+}
+
+std::vector<int> DialogTest::SelectedRows() const {
+  std::vector<int> rows(static_cast<size_t>(SendMessageA(List(), LB_GETSELCOUNT, 0, 0)));
+  SendMessageA(List(), LB_GETSELITEMS, rows.size(), reinterpret_cast<LPARAM>(rows.data()));
+  return rows;
+}
+
+std::vector<SeenWindow> DialogTest::Answered(int command, std::initializer_list<int> buttons) {
+  for (int button : buttons) answers_.PressButton(button);
+  Command(dialog_, command);
+  return answers_.TakeSeen();
+}
+
+void DialogTest::ExpectMessageBox(const SeenWindow& seen, const std::string& sjis_text, const char* utf8_caption,
+                                  UINT icon) {
+  EXPECT_FALSE(seen.file_dialog);
+  EXPECT_EQ(seen.text, sjis_text);
+  EXPECT_EQ(seen.caption, Sjis(utf8_caption));
+  EXPECT_EQ(seen.icon, icon);
+}
+
+void DialogTest::ExpectEnterAndEscapeIgnored(int edit, DLGPROC dialog_proc) {
+  for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
+    MSG message{Item(edit), WM_KEYDOWN, key, 0, 0, {}};
+    IsDialogMessageW(dialog_, &message);
+    EXPECT_EQ(dialog_proc(dialog_, WM_COMMAND, key == VK_RETURN ? IDOK : IDCANCEL, 0), FALSE);
+  }
+  PumpMessages();
+  EXPECT_TRUE(IsWindowVisible(dialog_));
+  EXPECT_FALSE(TakeQuitMessage());
+  EXPECT_TRUE(answers_.TakeSeen().empty());
+}
