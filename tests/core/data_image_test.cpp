@@ -48,6 +48,10 @@ class DataImageTest : public ::testing::Test {
   void TearDown() override { fs::remove_all(dir_); }
 
   void Open(const fs::path& path) { ASSERT_TRUE(SetImagePath(image_, path.c_str())); }
+  void Fill(uint8_t seed) {
+    buffer_ = Pattern(SAVE_FILE_LENGTH, seed);
+    image_.data = buffer_.data();
+  }
   std::vector<std::string> FilesInDir() const {
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(entry.path().filename());
@@ -124,8 +128,7 @@ TEST_F(DataImageTest, StoreCreatesANewFileAndHandlesKanjiWithBackslashTrailBytes
   fs::create_directories(sub);
   fs::path path = sub / "\x83\x5C.sav";
   Open(path);
-  buffer_ = Pattern(SAVE_FILE_LENGTH, 9);
-  image_.data = buffer_.data();
+  Fill(9);
   ASSERT_EQ(WriteImageFile(image_), StoreResult::Stored);
   EXPECT_EQ(ReadBytes(path), buffer_);
   EXPECT_EQ(std::distance(fs::directory_iterator(sub), fs::directory_iterator()), 1);
@@ -150,8 +153,7 @@ TEST_F(DataImageTest, StoreClobbersNothingAndBacksUpOncePerOpening) {
       WriteBytes(dir_ / clash.others[k], others.back());
     }
     Open(dir_ / clash.target);
-    buffer_ = Pattern(SAVE_FILE_LENGTH, 11);
-    image_.data = buffer_.data();
+    Fill(11);
     ASSERT_EQ(WriteImageFile(image_), StoreResult::Stored);
     EXPECT_EQ(ReadBytes(dir_ / clash.target), buffer_);
     for (size_t k = 0; k < others.size(); ++k) EXPECT_EQ(ReadBytes(dir_ / clash.others[k]), others[k]);
@@ -294,8 +296,7 @@ TEST_F(DataImageTest, AFailureAtAnyStepLeavesTheOldFileWholeAndNoTemporaryFile) 
     SCOPED_TRACE(row.name);
     WriteBytes(path, original);
     Open(path);
-    buffer_ = Pattern(SAVE_FILE_LENGTH, 6);
-    image_.data = buffer_.data();
+    Fill(6);
     image_.dirty = 1;
     FailingFileSystem failing(row.step, row.bytes);
     EXPECT_EQ(WriteImageFile(image_, StoreKind::Overwrite, failing), StoreResult::WriteFailed);
@@ -316,8 +317,7 @@ TEST_F(DataImageTest, FullDiskLeavesTheOldFileWhole) {
   auto original = Pattern(SAVE_FILE_LENGTH, 2);
   WriteBytes(path, original);
   Open(path);
-  buffer_ = Pattern(SAVE_FILE_LENGTH, 4);
-  image_.data = buffer_.data();
+  Fill(4);
   image_.dirty = 1;
   StoreResult result = WriteImageFile(image_);
   std::vector<uint8_t> after = ReadBytes(path);

@@ -208,9 +208,6 @@ TEST_F(QuillmereEditTest, InputsSurviveOpeningAnotherFile) {
   EXPECT_EQ(SendMessageA(Item(IDC_NO_AGING), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 }
 
-}  // namespace
-
-namespace {
 
 // Whatever the system's code page: kanji typed as UTF-16 reach the file as code page 932, a
 // character code page 932 cannot hold is refused with a warning and nothing is written, and files
@@ -249,9 +246,6 @@ TEST_F(QuillmereTest, TextsAndFileNamesDoNotDependOnTheSystemCodePage) {
   EXPECT_TRUE(std::equal(before.begin(), before.end(), g_officer_editor.save.data));
 }
 
-}  // namespace
-
-namespace {
 
 // Officers from 899 on, listed when the run of records in use is long, have their attribute fields
 // inside the name table: an attribute command leaves them out, says once how many, and writes no

@@ -282,9 +282,6 @@ TEST_F(QuillmereTest, EnterAndEscapeDoNothing) {
   g_officer_editor.save.dirty = 0;
 }
 
-}  // namespace
-
-namespace {
 
 // What protects a file on disk, seen from the File menu: a file named like the store's temporary
 // survives, the file as opened is kept once as ".bak", a file that another program wrote since is
@@ -358,9 +355,6 @@ TEST_F(QuillmereTest, StoresProtectTheFilesOnDisk) {
   for (auto it = folders.rbegin(); it != folders.rend(); ++it) RemoveDirectoryW(WideOfUtf8(*it).c_str());
 }
 
-}  // namespace
-
-namespace {
 
 // A save file dropped on the window opens as the File menu's open does, the question about unsaved
 // changes first; the title names the open file, with "*" while it holds unsaved changes.

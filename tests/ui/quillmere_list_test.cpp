@@ -188,9 +188,6 @@ TEST_F(QuillmereTest, OtherKeysAndKeysWithoutAFileReachTheListItself) {
   EXPECT_EQ(SendMessageA(List(), LB_GETCARETINDEX, 0, 0), ListCount() - 1);
 }
 
-}  // namespace
-
-namespace {
 
 // Invert, the reading sort and the family name update end exactly as their row-by-row sequences
 // do: each row flipped with LB_SETSEL; the list refilled in the new order (or each selected row
@@ -216,13 +213,10 @@ TEST_F(QuillmereTest, SelectionCommandsEndAsTheirRowByRowSequencesDo) {
       SelectRows(rows);
       SetTopRow(top);
     };
-    set_up();
-    Command(dialog_, IDC_INVERT_SELECTION);
-    const ListState inverted = state();
-    set_up();
-    InvertRowByRow(List());
-    SetTopRow(top);
-    EXPECT_EQ(inverted, state()) << "invert";
+    const ListState inverted = ExpectCommandEndsAs(dialog_, List(), IDC_INVERT_SELECTION, set_up, [&](const ListState&) {
+      InvertRowByRow(List());
+      SetTopRow(top);
+    });
     EXPECT_EQ(inverted.selected.size(), static_cast<size_t>(n) - rows.size());
 
     set_up();
@@ -241,13 +235,10 @@ TEST_F(QuillmereTest, SelectionCommandsEndAsTheirRowByRowSequencesDo) {
     SetTopRow(top);
     EXPECT_EQ(sorted, state()) << "sort by reading";
 
-    set_up();
-    Command(dialog_, IDC_SET_FAMILY_NAME);
-    const ListState renamed = state();
-    set_up();
-    RewriteRows(List(), rows, renamed);
-    SetTopRow(top);
-    EXPECT_EQ(renamed, state()) << "family name";
+    ExpectCommandEndsAs(dialog_, List(), IDC_SET_FAMILY_NAME, set_up, [&](const ListState& renamed) {
+      RewriteRows(List(), rows, renamed);
+      SetTopRow(top);
+    });
   }
   SendMessageW(List(), WM_SETREDRAW, TRUE, 0);
 }

@@ -353,9 +353,6 @@ TEST_F(VarnholtTest, EnterAndEscapeDoNothing) {
   Scenario().dirty = 0;
 }
 
-}  // namespace
-
-namespace {
 
 // Whatever the system's code page: a Shift-JIS "Kelpwood.ini" naming a Japanese folder finds the
 // scenario file there, and the built-in name holding the user-defined character F0 9A goes through
@@ -387,9 +384,6 @@ TEST_F(VarnholtStartTest, IniAndUserDefinedCharacterDoNotDependOnTheSystemCodePa
   RemoveDirectoryW(WideOfUtf8(game).c_str());
 }
 
-}  // namespace
-
-namespace {
 
 // Varnholt names its save file while one is open, else its scenario file, and a dropped file opens
 // as its save file.

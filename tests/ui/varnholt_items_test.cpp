@@ -372,9 +372,6 @@ TEST_F(VarnholtItemTest, KanaKeyJumpsInTheOwnerList) {
   g_item_editor.owner_jump.previous = g_combo_proc;
 }
 
-}  // namespace
-
-namespace {
 
 // Select all, invert and the name update end exactly as their row-by-row sequences do: LB_SETSEL
 // on each row (after each selected row's text is deleted and inserted again, for the name), then
@@ -382,7 +379,6 @@ namespace {
 // and rows, over random selections, carets and top rows, and the empty and full selections.
 TEST_F(VarnholtItemTest, SelectionCommandsEndAsTheirRowByRowSequencesDo) {
   HWND list = Item(IDC_ITEM_LIST);
-  auto state = [&] { return ReadListState(list); };
   auto finish = [&](int top) {
     SendMessageW(list, LB_SETCARETINDEX, g_item_editor.current_item, FALSE);
     SendMessageW(list, LB_SETTOPINDEX, top, 0);
@@ -401,30 +397,20 @@ TEST_F(VarnholtItemTest, SelectionCommandsEndAsTheirRowByRowSequencesDo) {
       SendMessageW(list, LB_SETCARETINDEX, caret, FALSE);
       SendMessageW(list, LB_SETTOPINDEX, top, 0);
     };
-    set_up();
-    Command(dialog_, IDC_SELECT_ALL);
-    const ListState all = state();
-    set_up();
-    SendMessageW(list, LB_SELITEMRANGE, TRUE, MAKELPARAM(0, ITEM_COUNT - 1));
-    finish(top);
-    EXPECT_EQ(all, state()) << "select all";
-
-    set_up();
-    Command(dialog_, IDC_INVERT_SELECTION);
-    const ListState inverted = state();
-    set_up();
-    InvertRowByRow(list);
-    finish(top);
-    EXPECT_EQ(inverted, state()) << "invert";
+    ExpectCommandEndsAs(dialog_, list, IDC_SELECT_ALL, set_up, [&](const ListState&) {
+      SendMessageW(list, LB_SELITEMRANGE, TRUE, MAKELPARAM(0, ITEM_COUNT - 1));
+      finish(top);
+    });
+    const ListState inverted = ExpectCommandEndsAs(dialog_, list, IDC_INVERT_SELECTION, set_up, [&](const ListState&) {
+      InvertRowByRow(list);
+      finish(top);
+    });
     EXPECT_EQ(inverted.selected.size(), ITEM_COUNT - rows.size());
 
-    set_up();
-    Command(dialog_, IDC_UPDATE_NAME);
-    const ListState renamed = state();
-    set_up();
-    RewriteRows(list, rows, renamed);
-    finish(top);
-    EXPECT_EQ(renamed, state()) << "name update";
+    const ListState renamed = ExpectCommandEndsAs(dialog_, list, IDC_UPDATE_NAME, set_up, [&](const ListState& after) {
+      RewriteRows(list, rows, after);
+      finish(top);
+    });
     for (int row : rows) EXPECT_EQ(renamed.texts[static_cast<size_t>(row)], WideOfSjis(Sjis("鉄剣")));
   }
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);

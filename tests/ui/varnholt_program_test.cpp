@@ -51,11 +51,7 @@ TEST_F(VarnholtProgramTest, OpensASaveStoresTheScenarioAndEndsWithStatusZero) {
   ASSERT_NE(dialog, nullptr);
   std::thread opener([&] { SendMessageW(dialog, WM_COMMAND, ID_FILE_OPEN_SAVE, 0); });
   HWND box = WaitForBox(process_.dwProcessId, dialog);
-  if (box != nullptr) {
-    std::wstring path = WideOfUtf8(save_path_);
-    SendMessageW(GetDlgItem(box, 0x47C), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));  // file name box
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-  }
+  if (box != nullptr) ChooseFileInBox(box, WideOfUtf8(save_path_));
   opener.join();
   ASSERT_NE(box, nullptr);
   EXPECT_GT(SendMessageW(GetDlgItem(dialog, IDC_ITEM_OWNER), CB_GETCOUNT, 0, 0), 0);

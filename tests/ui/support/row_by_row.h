@@ -2,6 +2,7 @@
 // every run, and the row-by-row message sequences that must leave a list box as the command does.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstdint>
@@ -26,3 +27,16 @@ class CaseDraws {
 void InvertRowByRow(HWND list);
 // Each of `rows` deleted and inserted again with its text in `after`, then each selected.
 void RewriteRows(HWND list, const std::vector<int>& rows, const ListState& after);
+
+// After `set_up`, `command` sent to `dialog`; after `set_up` again, `sequence(after_command)`: the
+// list must end as the command left it. The state the command left.
+template <typename SetUp, typename Sequence>
+ListState ExpectCommandEndsAs(HWND dialog, HWND list, int command, SetUp set_up, Sequence sequence) {
+  set_up();
+  Command(dialog, command);
+  const ListState after = ReadListState(list);
+  set_up();
+  sequence(after);
+  EXPECT_EQ(after, ReadListState(list)) << "command " << command;
+  return after;
+}
