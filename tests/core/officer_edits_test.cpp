@@ -44,6 +44,14 @@ struct Row {
   std::vector<Bytes> after;   // the bytes expected to change
 };
 
+// A birth year command over a stored year byte.
+Row Birth(const char* name, uint8_t stored, int32_t year, bool no_aging, int32_t after) {
+  std::vector<Bytes> changed;
+  if (after >= 0) changed.push_back(Name(BIRTH_YEAR_FIELD, static_cast<uint8_t>(after)));
+  return {name, {Name(BIRTH_YEAR_FIELD, stored)},
+          [year, no_aging](auto s, auto ids) { WriteBirthYear(s, ids, year, no_aging); }, changed};
+}
+
 void Check(const Row& row) {
   SCOPED_TRACE(row.name);
   static const Save sample = MakeSampleSave();
@@ -103,21 +111,15 @@ TEST(OfficerEdits, NumbersAndTheNoAgingRule) {
        [](auto s, auto ids) { WriteLifeSpan(s, ids, 5); }, {Attr(LIFE_SPAN_OFFSET, 0xBF)}},
       {"life span 5 keeps bits 0-4 (0xE3)", {Attr(LIFE_SPAN_OFFSET, 0xE3)},
        [](auto s, auto ids) { WriteLifeSpan(s, ids, 5); }, {Attr(LIFE_SPAN_OFFSET, 0xA3)}},
-      // Birth years are stored as year - 100.
-      {"no aging: an earlier year is refused", {Name(BIRTH_YEAR_FIELD, 90)},
-       [](auto s, auto ids) { WriteBirthYear(s, ids, 180, true); }, {}},
-      {"no aging: the same year changes nothing", {Name(BIRTH_YEAR_FIELD, 90)},
-       [](auto s, auto ids) { WriteBirthYear(s, ids, 190, true); }, {}},
-      {"no aging: a later year is taken", {Name(BIRTH_YEAR_FIELD, 90)},
-       [](auto s, auto ids) { WriteBirthYear(s, ids, 200, true); }, {Name(BIRTH_YEAR_FIELD, 100)}},
-      {"aging allowed: an earlier year is taken", {Name(BIRTH_YEAR_FIELD, 90)},
-       [](auto s, auto ids) { WriteBirthYear(s, ids, 180, false); }, {Name(BIRTH_YEAR_FIELD, 80)}},
-      {"no aging, stored 300, 250", {Name(BIRTH_YEAR_FIELD, 200)},
-       [](auto s, auto ids) { WriteBirthYear(s, ids, 250, true); }, {}},
-      {"no aging, stored 300, 320 (compared unsigned)", {Name(BIRTH_YEAR_FIELD, 200)},
-       [](auto s, auto ids) { WriteBirthYear(s, ids, 320, true); }, {Name(BIRTH_YEAR_FIELD, 220)}},
-      {"year 355 is 255", {Name(BIRTH_YEAR_FIELD, 0)},
-       [](auto s, auto ids) { WriteBirthYear(s, ids, 355, false); }, {Name(BIRTH_YEAR_FIELD, 255)}},
+      // Birth years are stored as year - 100: the byte stored, the year typed, no aging, the byte after
+      // (-1: unchanged).
+      Birth("no aging: an earlier year is refused", 90, 180, true, -1),
+      Birth("no aging: the same year changes nothing", 90, 190, true, -1),
+      Birth("no aging: a later year is taken", 90, 200, true, 100),
+      Birth("aging allowed: an earlier year is taken", 90, 180, false, 80),
+      Birth("no aging, stored 300, 250", 200, 250, true, -1),
+      Birth("no aging, stored 300, 320 (compared unsigned)", 200, 320, true, 220),
+      Birth("year 355 is 255", 0, 355, false, 255),
   };
   for (const Row& row : rows) Check(row);
 }

@@ -96,11 +96,7 @@ TEST_F(QuillmereCsvTest, ExportAndImportThroughTheFileMenu) {
 // birth year is written as the file gives it, and with "禁老化" checked the result says the box
 // was not used.
 TEST_F(QuillmereCsvTest, CellsTheImportDoesNotWriteAreRefusedAndBirthYearsTakenAsGiven) {
-  const std::vector<uint8_t> long_run = MakeLongRunSave();
-  const std::string path = files_.Path("LONGRUN.sav");
-  WriteFileBytes(path, long_run);
-  Open(path);
-  answers_.TakeSeen();
+  const std::vector<uint8_t> long_run = OpenLongRunSave();
   const std::vector<uint8_t> exported = Export("long.csv");
   EXPECT_EQ(CsvCell(exported, "898", "忠誠"), std::to_string(ReadLoyalty(long_run, 898)));
   for (const char* column : {"寿命", "忠誠", "鬼謀", "攻城"}) EXPECT_EQ(CsvCell(exported, "899", column), "") << column;

@@ -251,11 +251,7 @@ TEST_F(QuillmereTest, TextsAndFileNamesDoNotDependOnTheSystemCodePage) {
 // inside the name table: an attribute command leaves them out, says once how many, and writes no
 // byte of the name table; a name command still writes their names.
 TEST_F(QuillmereTest, AttributeCommandsLeaveTheNameTableAlone) {
-  const std::vector<uint8_t> long_run = MakeLongRunSave();
-  const std::string path = files_.Path("LONGRUN.sav");
-  WriteFileBytes(path, long_run);
-  Open(path);
-  answers_.TakeSeen();
+  const std::vector<uint8_t> long_run = OpenLongRunSave();
   Command(dialog_, IDC_SELECT_ALL);
   const OfficerRoster& roster = g_officer_editor.roster;
   const int32_t left_out = CountOfficersLeftOutOfAttributeEdits({roster.ids.data(), static_cast<size_t>(roster.count)});

@@ -56,6 +56,15 @@ class QuillmereTest : public DialogTest {
     Open(sample_path_);
     ASSERT_TRUE(IsImageOpen(g_officer_editor.save));
   }
+  // Opens a save whose roster runs past officer 899 (MakeLongRunSave); its bytes as written.
+  std::vector<uint8_t> OpenLongRunSave() {
+    std::vector<uint8_t> long_run = MakeLongRunSave();
+    const std::string path = files_.Path("LONGRUN.sav");
+    WriteFileBytes(path, long_run);
+    Open(path);
+    answers_.TakeSeen();
+    return long_run;
+  }
   void Close() { SendMessageA(dialog_, WM_CLOSE, 0, 0); }
 
   // One message box as the program showed it.
