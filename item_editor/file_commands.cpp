@@ -42,8 +42,8 @@ void NoView(HWND, bool) {}
 const ImageMessages ITEM_EDITOR_MESSAGES = {IDS_LOAD_FAILED, IDS_WRITE_FAILED, IDS_UNSAVED_CHANGES, true};
 
 const ImageDocument DOCUMENTS[] = {
-    {&Image(SCENARIO_SLOT), &ITEM_EDITOR_MESSAGES, NoView, NoView},
-    {&Image(SAVE_SLOT), &ITEM_EDITOR_MESSAGES, ClearOwnerList, ShowLoadedSave},
+    {&Image(SCENARIO_SLOT), &ITEM_EDITOR_MESSAGES, NoView, NoView, &g_item_editor.steps, SCENARIO_SLOT},
+    {&Image(SAVE_SLOT), &ITEM_EDITOR_MESSAGES, ClearOwnerList, ShowLoadedSave, &g_item_editor.steps, SAVE_SLOT},
 };
 const ImageDocument& SAVE_DOCUMENT = DOCUMENTS[SAVE_SLOT];
 

@@ -114,6 +114,25 @@ void RestoreItemSelection(HWND list, const ListSelection& selection) {
   SelectListRows(list, Rows(selection), selection.top_row, g_item_editor.current_item);
 }
 
+std::vector<int32_t> CaptureItemView(HWND dialog) {
+  const ListSelection selection = CaptureItemSelection(ItemList(dialog));
+  std::vector<int32_t> view{selection.top_row, g_item_editor.current_item};
+  view.insert(view.end(), selection.rows.begin(), selection.rows.begin() + selection.count);
+  return view;
+}
+
+void ShowItemView(HWND dialog, std::span<const int32_t> view) {
+  if (view.size() < 2) return;
+  HWND list = ItemList(dialog);
+  g_item_editor.current_item = view[1];
+  SetRedraw(list, false);
+  RefillListRows(list, ITEM_COUNT, [list](int32_t item) { InsertItemRow(list, item); });
+  SelectListRows(list, view.subspan(2), view[0], view[1]);
+  SetRedraw(list, true);
+  ShowCurrentItem(dialog);
+  ShowCurrentOwner(dialog);
+}
+
 void ShowCurrentItem(HWND dialog) {
   const ItemView view = ReadItemView(ImageBytes(SCENARIO_SLOT), g_item_editor.current_item);
   SetControlText(dialog, IDC_ITEM_NAME, view.name.text);

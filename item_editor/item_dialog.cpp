@@ -9,6 +9,7 @@
 
 #include "formats/choice_texts.h"
 #include "formats/ini_paths.h"
+#include "formats/step_records.h"
 #include "item_editor.h"
 #include "platform/win_text_boundary.h"
 #include "release_resources.h"
@@ -113,6 +114,7 @@ BOOL StartItemEditor(HWND dialog, ItemEditorStart& start) {
   DragAcceptFiles(dialog, TRUE);
   ShowProgramIcon(dialog, IDI_PROGRAM);
   ShowItemEditorTitle(dialog);
+  ShowEditMenu(dialog, g_item_editor.steps);
   ShowCurrentItem(dialog);  // no owner: no save file is open yet
   ShowWindow(dialog, SW_SHOW);
   return TRUE;
@@ -144,15 +146,40 @@ BOOL RunItemCommand(HWND dialog, int id, int code) {
     case ID_FILE_OVERWRITE_SCENARIO: OverwriteScenarioFile(dialog); return TRUE;
     case ID_FILE_EXPORT_CSV: ExportItemsToCsv(dialog); return TRUE;
     case ID_FILE_IMPORT_CSV: ImportItemsFromCsv(dialog); return TRUE;
+    case ID_EDIT_UNDO: UndoStep(dialog, g_item_editor.steps); return TRUE;
+    case ID_EDIT_REDO: RedoStep(dialog, g_item_editor.steps); return TRUE;
     default: return FALSE;  // IDOK and IDCANCEL included: Enter and Esc do nothing
   }
 }
+
+// The commands that change an image, by the name the Edit menu gives their steps.
+UINT StepName(int32_t command) {
+  switch (command) {
+    case IDC_UPDATE_NAME: return IDS_ITEM_NAME_LABEL;
+    case IDC_UPDATE_TYPE: return IDS_STEP_TYPE;
+    case IDC_UPDATE_IMAGE: return IDS_STEP_IMAGE;
+    case IDC_UPDATE_PRICE: return IDS_PRICE_LABEL;
+    case IDC_UPDATE_INCREASE: return IDS_INCREASE_LABEL;
+    case IDC_UPDATE_SKILL: return IDS_STEP_SKILL;
+    case IDC_UPDATE_OWNER: return IDS_STEP_OWNER;
+    case IDC_UPDATE_ALL: return IDS_STEP_UPDATE_ALL;
+    case IDC_INITIALIZE: return IDS_INITIALIZE_CAPTION;
+    case ID_FILE_IMPORT_CSV: return IDS_STEP_IMPORT_CSV;
+    default: return 0;
+  }
+}
+
+int32_t ItemsChanged(const EditStep& step) { return ItemsInStep(step, SCENARIO_SLOT, SAVE_SLOT); }
 
 }  // namespace
 
 ItemEditorState g_item_editor = {
     {{{}, SCENARIO_FILE_LENGTH, g_scenario_bytes, 0, {}}, {{}, SAVE_FILE_LENGTH, g_save_bytes, 0, {}}},
-    0, {}, {}, {nullptr, JumpOwnerList}};
+    0,
+    {},
+    {},
+    {nullptr, JumpOwnerList},
+    {{}, g_item_editor.images, CaptureItemView, ShowItemView, ItemsChanged, StepName, IDS_ITEM_COUNT}};
 
 HWND CreateItemDialog(HINSTANCE instance, ItemEditorStart* start) {
   ItemEditorStart started = ItemEditorStart::NoWindow;
@@ -170,13 +197,17 @@ INT_PTR CALLBACK ItemDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM
   switch (message) {
     case WM_INITDIALOG: return StartItemEditor(dialog, *reinterpret_cast<ItemEditorStart*>(lparam));
     case WM_COMMAND: {
-      const BOOL handled = RunItemCommand(dialog, LOWORD(wparam), HIWORD(wparam));
+      BOOL handled = FALSE;
+      RunAsStep(dialog, g_item_editor.steps, LOWORD(wparam),
+                [&] { handled = RunItemCommand(dialog, LOWORD(wparam), HIWORD(wparam)); });
       ShowItemEditorTitle(dialog);
+      ShowEditMenu(dialog, g_item_editor.steps);
       return handled;
     }
     case WM_DROPFILES:
       OpenDroppedSaveFile(dialog, reinterpret_cast<HDROP>(wparam));
       ShowItemEditorTitle(dialog);
+      ShowEditMenu(dialog, g_item_editor.steps);
       return TRUE;
     case WM_CLOSE: CloseItemEditor(dialog); return TRUE;
     default: return FALSE;

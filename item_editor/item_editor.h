@@ -6,10 +6,12 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "formats/data_image.h"
 #include "model/item_table.h"
 #include "model/roster.h"
+#include "win32/edit_steps.h"
 #include "win32/kana_binding.h"
 #include "win32/list_rows.h"
 
@@ -24,6 +26,7 @@ struct ItemEditorState {
   OfficerRoster roster;                 // the owner list's officers, rebuilt on every successful open
   RosterPositionMap roster_positions;   // officer id -> owner list row, for the officers of `roster`
   KanaJumpBinding owner_jump;           // combo box 1019's own procedure, behind the kana quick-jump
+  EditSteps steps;                      // undo and redo over both images, image k the slot k
 };
 extern ItemEditorState g_item_editor;
 
@@ -72,6 +75,11 @@ void InsertItemRow(HWND list, int32_t item);
 // Writes every row of the item list again from the scenario image, keeping the selection, the
 // caret and the top row.
 void RewriteItemRows(HWND dialog);
+
+// The item list's state for an undo step: the top row, the current item, then the selected rows;
+// shown again after the rows, the current item's fields and its owner are written anew.
+std::vector<int32_t> CaptureItemView(HWND dialog);
+void ShowItemView(HWND dialog, std::span<const int32_t> view);
 
 // Views of the current item.
 void ShowCurrentItem(HWND dialog);

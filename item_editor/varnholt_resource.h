@@ -56,3 +56,11 @@
 #define IDS_INITIALIZE_QUESTION 1006
 #define IDS_INITIALIZE_CAPTION 1007
 #define IDS_WRITE_FAILED 1009  // a store that failed, after the file's path
+#define IDS_ITEM_COUNT 1010    // the records of an undo step: "%1 件"
+// The names of the undo steps (Edit menu) that no label of the dialog gives.
+#define IDS_STEP_TYPE 1020
+#define IDS_STEP_IMAGE 1021
+#define IDS_STEP_SKILL 1022
+#define IDS_STEP_OWNER 1023
+#define IDS_STEP_UPDATE_ALL 1024
+#define IDS_STEP_IMPORT_CSV 1025

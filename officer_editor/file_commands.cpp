@@ -21,7 +21,7 @@ void ShowLoadedSave(HWND dialog) {
 const ImageMessages SAVE_MESSAGES = {IDS_LOAD_FAILED, IDS_SAVE_FAILED, IDS_UNSAVED_CHANGES, false};
 
 const ImageDocument SAVE_DOCUMENT = {&g_officer_editor.save, &SAVE_MESSAGES, ClearOfficerList,
-                                     ShowLoadedSave};
+                                     ShowLoadedSave, &g_officer_editor.steps, 0};
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "formats/choice_texts.h"
+#include "formats/step_records.h"
 #include "model/officer_edits.h"
 #include "officer_editor.h"
 #include "quillmere_resource.h"
@@ -46,6 +47,7 @@ BOOL InitOfficerDialog(HWND dialog) {
   BindKanaJump(GetDlgItem(dialog, IDC_OFFICER_LIST), g_officer_editor.list_jump);
   DragAcceptFiles(dialog, TRUE);
   ShowProgramIcon(dialog, IDI_PROGRAM);
+  ShowEditMenu(dialog, g_officer_editor.steps);
   ShowWindow(dialog, SW_SHOW);
   return TRUE;
 }
@@ -75,13 +77,41 @@ BOOL RunOfficerCommand(HWND dialog, int id) {
     case IDC_SET_ABILITY: UpdateAbility(dialog); return TRUE;
     case IDC_SET_SKILL: UpdateSkill(dialog); return TRUE;
     case IDC_SET_TACTIC_RANK: UpdateTacticRank(dialog); return TRUE;
+    case ID_EDIT_UNDO: UndoStep(dialog, g_officer_editor.steps); return TRUE;
+    case ID_EDIT_REDO: RedoStep(dialog, g_officer_editor.steps); return TRUE;
     default: return FALSE;  // IDOK and IDCANCEL included: Enter and Esc do nothing
   }
 }
 
+// The commands that change the save image, by the name the Edit menu gives their steps.
+UINT StepName(int32_t command) {
+  switch (command) {
+    case IDC_SET_FAMILY_NAME: return IDS_STEP_FAMILY_NAME;
+    case IDC_SET_GIVEN_NAME: return IDS_STEP_GIVEN_NAME;
+    case IDC_SET_COURTESY_NAME: return IDS_STEP_COURTESY_NAME;
+    case IDC_SET_READING: return IDS_STEP_READING;
+    case IDC_SET_FACE_NUMBER: return IDS_STEP_FACE_NUMBER;
+    case IDC_SET_BIRTH_YEAR: return IDS_STEP_BIRTH_YEAR;
+    case IDC_SET_LIFE_SPAN: return IDS_STEP_LIFE_SPAN;
+    case IDC_SET_LOYALTY: return IDS_STEP_LOYALTY;
+    case IDC_SET_ABILITY: return IDS_STEP_ABILITY;
+    case IDC_SET_SKILL: return IDS_STEP_SKILL;
+    case IDC_SET_TACTIC_RANK: return IDS_STEP_TACTIC_RANK;
+    case ID_FILE_IMPORT_CSV: return IDS_STEP_IMPORT_CSV;
+    default: return 0;
+  }
+}
+
+int32_t OfficersChanged(const EditStep& step) { return OfficersInStep(step, 0); }
+
 }  // namespace
 
-OfficerEditorState g_officer_editor = {{{}, SAVE_FILE_LENGTH, g_save_bytes, 0, {}}, {}, {}, {nullptr, JumpOfficerList}};
+OfficerEditorState g_officer_editor = {
+    {{}, SAVE_FILE_LENGTH, g_save_bytes, 0, {}},
+    {},
+    {},
+    {nullptr, JumpOfficerList},
+    {{}, {&g_officer_editor.save, 1}, CaptureOfficerView, ShowOfficerView, OfficersChanged, StepName, IDS_OFFICER_COUNT}};
 
 HWND CreateOfficerDialog(HINSTANCE instance) {
   return CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_DIALOG1), nullptr, OfficerDialogProc, 0);
@@ -91,13 +121,16 @@ INT_PTR CALLBACK OfficerDialogProc(HWND dialog, UINT message, WPARAM wparam, LPA
   switch (message) {
     case WM_INITDIALOG: return InitOfficerDialog(dialog);
     case WM_COMMAND: {
-      const BOOL handled = RunOfficerCommand(dialog, LOWORD(wparam));
+      BOOL handled = FALSE;
+      RunAsStep(dialog, g_officer_editor.steps, LOWORD(wparam), [&] { handled = RunOfficerCommand(dialog, LOWORD(wparam)); });
       ShowOfficerEditorTitle(dialog);
+      ShowEditMenu(dialog, g_officer_editor.steps);
       return handled;
     }
     case WM_DROPFILES:
       OpenDroppedSaveFile(dialog, reinterpret_cast<HDROP>(wparam));
       ShowOfficerEditorTitle(dialog);
+      ShowEditMenu(dialog, g_officer_editor.steps);
       return TRUE;
     case WM_CLOSE: CloseOfficerEditor(dialog); return TRUE;
     default: return FALSE;

@@ -5,10 +5,13 @@
 #include <shellapi.h>
 
 #include <array>
+#include <span>
+#include <vector>
 
 #include "formats/data_image.h"
 #include "model/display_order.h"
 #include "model/roster.h"
+#include "win32/edit_steps.h"
 #include "win32/kana_binding.h"
 #include "win32/list_rows.h"
 
@@ -18,6 +21,7 @@ struct OfficerEditorState {
   OfficerRoster roster;        // rebuilt on every successful open
   DisplayOrder order;          // list row -> officer; a permutation of the roster
   KanaJumpBinding list_jump;   // list box 1000's own procedure, behind the kana quick-jump
+  EditSteps steps;             // undo and redo of the commands that change the save image
 };
 extern OfficerEditorState g_officer_editor;
 
@@ -44,6 +48,10 @@ void SelectAllOfficers(HWND dialog);
 void InvertOfficerSelection(HWND dialog);
 // Puts the full name of `id` into row `row` of the list (LB_INSERTSTRING).
 void InsertOfficerRow(HWND list, int32_t row, OfficerId id);
+// The list's state for an undo step: the top row, the caret row's officer (-1: none), then the
+// selected officers; shown again, after the rows are written anew, in whatever order is shown then.
+std::vector<int32_t> CaptureOfficerView(HWND dialog);
+void ShowOfficerView(HWND dialog, std::span<const int32_t> view);
 // The kana quick-jump over the list's rows; true when the key moved the list.
 bool JumpOfficerList(HWND list, WPARAM key);
 

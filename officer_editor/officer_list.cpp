@@ -2,6 +2,9 @@
 // kept across every change of rows.
 #include <windows.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "model/officer_edits.h"
 #include "officer_editor.h"
 #include "quillmere_resource.h"
@@ -85,4 +88,32 @@ bool JumpOfficerList(HWND list, WPARAM key) {
   const OfficerEditorState& state = g_officer_editor;
   ListBoxKanaJump jump(list, OpenImageBytes(state.save), std::span(state.order.data(), static_cast<size_t>(state.roster.count)));
   return KanaJump(jump, key);
+}
+
+std::vector<int32_t> CaptureOfficerView(HWND dialog) {
+  HWND list = OfficerList(dialog);
+  OfficerSelection selection;
+  CaptureOfficerSelection(list, selection);
+  const auto caret = static_cast<int32_t>(SendMessageW(list, LB_GETCARETINDEX, 0, 0));
+  std::vector<int32_t> view{selection.list.top_row, caret >= 0 && caret < RowCount() ? g_officer_editor.order[static_cast<size_t>(caret)] : -1};
+  view.insert(view.end(), selection.ids.begin(), selection.ids.begin() + selection.count);
+  return view;
+}
+
+void ShowOfficerView(HWND dialog, std::span<const int32_t> view) {
+  if (!IsImageOpen(g_officer_editor.save) || view.size() < 2) return;
+  HWND list = OfficerList(dialog);
+  const DisplayOrder& order = g_officer_editor.order;
+  OfficerRowMap row_of;
+  BuildOfficerRowMap(order, RowCount(), row_of);
+  std::vector<int32_t> rows;
+  for (OfficerId id : view.subspan(2)) {
+    if (OfficerRow(row_of, id) >= 0) rows.push_back(OfficerRow(row_of, id));
+  }
+  std::sort(rows.begin(), rows.end());
+  const int32_t caret = view[1] >= 0 ? OfficerRow(row_of, view[1]) : CARET_WHERE_SELECTED;
+  SetRedraw(list, false);
+  RefillListRows(list, RowCount(), [&](int32_t row) { InsertOfficerRow(list, row, order[static_cast<size_t>(row)]); });
+  SelectListRows(list, rows, view[0], caret);
+  SetRedraw(list, true);
 }

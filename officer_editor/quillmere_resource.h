@@ -69,3 +69,17 @@
 #define IDS_OFFICERS_LEFT_OUT 1009
 #define IDS_CSV_NO_AGING_NOT_USED 1010  // after what a CSV import changed, when birth years changed
 #define IDS_SAVE_FAILED 1011  // a store that failed
+#define IDS_OFFICER_COUNT 1012  // the records of an undo step: "%1 人"
+// The names of the undo steps (Edit menu).
+#define IDS_STEP_FAMILY_NAME 1020
+#define IDS_STEP_GIVEN_NAME 1021
+#define IDS_STEP_COURTESY_NAME 1022
+#define IDS_STEP_READING 1023
+#define IDS_STEP_FACE_NUMBER 1024
+#define IDS_STEP_BIRTH_YEAR 1025
+#define IDS_STEP_LIFE_SPAN 1026
+#define IDS_STEP_LOYALTY 1027
+#define IDS_STEP_ABILITY 1028
+#define IDS_STEP_SKILL 1029
+#define IDS_STEP_TACTIC_RANK 1030
+#define IDS_STEP_IMPORT_CSV 1031

@@ -16,3 +16,4 @@
 #include "formats/ini_paths.h"
 #include "formats/item_csv.h"
 #include "formats/officer_csv.h"
+#include "formats/step_records.h"

@@ -9,16 +9,30 @@
 #include "win32/shared_strings.h"
 #include "win32/string_table.h"
 
+namespace {
+
+// The image was read or closed: the steps that changed it are of another file.
+void ForgetSteps(const ImageDocument& document) { document.steps->history.Clear(document.step_image); }
+
+}  // namespace
+
 LoadResult LoadDocument(HWND dialog, const ImageDocument& document) {
-  return LoadImageReporting(dialog, *document.image, *document.messages);
+  const LoadResult result = LoadImageReporting(dialog, *document.image, *document.messages);
+  ForgetSteps(document);
+  return result;
 }
 
+// A stored image is clean at this place of the history: undoing past it marks it changed again.
 StoreOutcome StoreDocument(HWND dialog, const ImageDocument& document, StoreKind kind) {
-  return StoreImageReporting(dialog, *document.image, *document.messages, kind);
+  const StoreOutcome outcome = StoreImageReporting(dialog, *document.image, *document.messages, kind);
+  if (outcome.Stored()) document.steps->history.MarkStored(document.step_image);
+  return outcome;
 }
 
 SaveAnswer AskToSaveDocument(HWND dialog, const ImageDocument& document) {
-  return AskSaveChangesReporting(dialog, *document.image, *document.messages);
+  const SaveAnswer answer = AskSaveChangesReporting(dialog, *document.image, *document.messages);
+  if (answer == SaveAnswer::Stored) document.steps->history.MarkStored(document.step_image);
+  return answer;
 }
 
 namespace {
@@ -29,6 +43,7 @@ void LoadChosenFile(HWND dialog, const ImageDocument& document, const PathChar* 
   DataFileImage& image = *document.image;
   SetImagePath(image, path);
   const LoadResult result = ReadImageFile(image);
+  ForgetSteps(document);
   const bool loaded = result == LoadResult::Loaded;
   document.clear_view(dialog, loaded);
   if (!loaded) {
@@ -111,6 +126,7 @@ void CloseDocument(HWND dialog, const ImageDocument& document) {
   document.clear_view(dialog, false);
   image.dirty = 0;
   ClearImagePath(image);
+  ForgetSteps(document);
 }
 
 void CloseProgram(HWND dialog, std::span<const ImageDocument* const> documents) {

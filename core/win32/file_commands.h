@@ -10,6 +10,7 @@
 #include <string>
 
 #include "formats/data_image.h"
+#include "win32/edit_steps.h"
 #include "win32/image_dialogs.h"
 
 // One data file image of a program and what the program shows of it.
@@ -20,6 +21,8 @@ struct ImageDocument {
   // and turns drawing back on (ClearRows).
   void (*clear_view)(HWND dialog, bool refill_follows);
   void (*show_loaded)(HWND dialog);  // after a successful load: builds and shows those rows
+  EditSteps* steps;                  // the program's undo history, in which the image is
+  int32_t step_image;                // image `step_image`
 };
 
 // The image operations with their messages, over the document's image (image_dialogs.h).

@@ -29,9 +29,12 @@ namespace {
 // The binding rides in the control's GWLP_USERDATA, which list and combo boxes leave to the
 // program: it is read on every message, and a window property would cost a trip to the Wine
 // server each time (filling 1,000 rows took 6 times as long).
+// A key pressed with Ctrl or Alt held is a shortcut (Ctrl+Z), never a kana.
+bool ModifierHeld() { return GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0; }
+
 LRESULT CALLBACK KanaJumpControlProc(HWND control, UINT message, WPARAM wparam, LPARAM lparam) {
   auto* binding = reinterpret_cast<KanaJumpBinding*>(GetWindowLongPtrW(control, GWLP_USERDATA));
-  if (message == WM_KEYUP && binding->jump(control, wparam)) return 0;
+  if (message == WM_KEYUP && !ModifierHeld() && binding->jump(control, wparam)) return 0;
   return CallWindowProcW(binding->previous, control, message, wparam, lparam);
 }
 

@@ -12,11 +12,24 @@ void ReportNoWindow() {
 // The loop uses the W functions, as the dialog and its controls are UTF-16 windows: an A loop
 // would pass typed characters through the system's ANSI code page.
 int RunDialogMessageLoop(HWND dialog) {
+  HACCEL keys = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_EDIT_KEYS));
   MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0)) {
-    if (IsDialogMessageW(dialog, &message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
+  while (GetMessageW(&message, nullptr, 0, 0)) DispatchDialogMessage(dialog, keys, message);
   return static_cast<int>(message.wParam);
+}
+
+namespace {
+
+bool IsTextField(HWND window) {
+  wchar_t name[16] = L"";
+  return window != nullptr && GetClassNameW(window, name, 16) > 0 && lstrcmpiW(name, L"Edit") == 0;
+}
+
+}  // namespace
+
+void DispatchDialogMessage(HWND dialog, HACCEL keys, MSG& message) {
+  if (keys != nullptr && !IsTextField(GetFocus()) && TranslateAcceleratorW(dialog, keys, &message)) return;
+  if (IsDialogMessageW(dialog, &message)) return;
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
 }

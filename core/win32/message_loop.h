@@ -8,3 +8,7 @@ void ReportNoWindow();
 
 // Runs the thread's message loop for `dialog` until WM_QUIT and returns the quit message's wParam.
 int RunDialogMessageLoop(HWND dialog);
+// One message of that loop: the keys of the program's accelerator table (IDR_EDIT_KEYS) become
+// the dialog's commands, except while a text field has the focus, where Ctrl+Z and the like keep
+// their meaning there; then the dialog's own keys (Tab, Enter...); then the message's window.
+void DispatchDialogMessage(HWND dialog, HACCEL keys, MSG& message);

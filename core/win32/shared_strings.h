@@ -33,3 +33,11 @@
 #define IDS_CSV_DIVISIBLE 128        // the step of a number that must be divisible by it
 // Why a problem was refused: IDS_CSV_REASON + the reason's number, in the order of CsvProblemReason.
 #define IDS_CSV_REASON 130
+// Undo and redo (win32/edit_steps.cpp): the Edit menu's entries, their keys and texts.
+#define ID_EDIT_UNDO 40100
+#define ID_EDIT_REDO 40101
+#define IDR_EDIT_KEYS 200               // the accelerators of both programs
+#define IDS_UNDO 160                    // the entry while there is nothing to undo
+#define IDS_REDO 161
+#define IDS_UNDO_STEP 162               // "%1": the command's name, "%2": the records it touched
+#define IDS_REDO_STEP 163

@@ -10,7 +10,10 @@
 #include <vector>
 
 #include "formats/edit_history.h"
+#include "formats/step_records.h"
 #include "image_over.h"
+#include "model/item_table.h"
+#include "model/officer_tables.h"
 #include "sample_data.h"
 
 namespace {
@@ -170,3 +173,22 @@ TEST(EditHistory, KeepsEachImagesChangesAndMarkApart) {
 }
 
 }  // namespace
+
+// The records a step touched, as the Edit menu counts them: an officer by its name record or its
+// attribute fields, once; an item by its record or its owner entry, once; other images not at all.
+TEST(EditHistory, StepsCountTheRecordsTheyTouched) {
+  EditStep step;
+  auto range = [&step](int32_t image, int32_t offset, int32_t length) { step.ranges.push_back({image, offset, length}); };
+  range(0, AttributeOffset(LOYALTY_OFFSET, 5), 1);
+  range(0, NameFieldOffset(5, FAMILY_NAME_FIELD), 5);
+  range(0, NameFieldOffset(7, FULL_NAME_FIELD), NAME_RECORD_SIZE);  // the end of 7 and the start of 8
+  range(1, NameFieldOffset(9, FAMILY_NAME_FIELD), 5);
+  EXPECT_EQ(OfficersInStep(step, 0), 3);
+
+  step.ranges.clear();
+  range(0, ItemFieldOffset(0, ITEM_PRICE_FIELD), 1);
+  range(1, OwnerEntryOffset(0), 2);
+  range(1, OwnerEntryOffset(254), 2);
+  range(1, OwnerEntryOffset(254) + OWNER_ENTRY_SIZE, 8);  // past the owner table
+  EXPECT_EQ(ItemsInStep(step, 0, 1), 2);
+}

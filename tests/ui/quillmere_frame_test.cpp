@@ -102,13 +102,14 @@ TEST_F(QuillmereTest, ChoiceListsAreFilledAndStartAtTheirFirstEntry) {
   }
 }
 
-TEST_F(QuillmereTest, MenuHoldsFileAndSortCommands) {
+TEST_F(QuillmereTest, MenuHoldsFileEditAndSortCommands) {
   HMENU menu = GetMenu(dialog_);
   ASSERT_NE(menu, nullptr);
-  ASSERT_EQ(GetMenuItemCount(menu), 2);
+  ASSERT_EQ(GetMenuItemCount(menu), 3);
   auto text_of = MenuText;
   EXPECT_EQ(text_of(menu, 0, MF_BYPOSITION), Sjis("ファイル"));
-  EXPECT_EQ(text_of(menu, 1, MF_BYPOSITION), Sjis("ソート"));
+  EXPECT_EQ(text_of(menu, 1, MF_BYPOSITION), Sjis("編集(&E)"));
+  EXPECT_EQ(text_of(menu, 2, MF_BYPOSITION), Sjis("ソート"));
   struct Item {
     int pop_up, id;
     const char* text;
@@ -116,8 +117,8 @@ TEST_F(QuillmereTest, MenuHoldsFileAndSortCommands) {
   const Item items[] = {{0, ID_FILE_OPEN, "セーブデータを開く"}, {0, ID_FILE_SAVE_AS, "名前を付けて保存"},
                         {0, ID_FILE_SAVE, "上書き保存"},        {0, ID_FILE_CLOSE, "閉じる"},
                         {0, ID_FILE_EXPORT_CSV, "CSVに書き出す…"}, {0, ID_FILE_IMPORT_CSV, "CSVから読み込む…"},
-                        {1, ID_SORT_BY_ID, "ID 順"},            {1, ID_SORT_BY_READING, "ルビ順"},
-                        {1, ID_SORT_REVERSE, "逆転"}};
+                        {2, ID_SORT_BY_ID, "ID 順"},            {2, ID_SORT_BY_READING, "ルビ順"},
+                        {2, ID_SORT_REVERSE, "逆転"}};
   for (const Item& item : items) {
     HMENU pop_up = GetSubMenu(menu, item.pop_up);
     EXPECT_EQ(text_of(pop_up, item.id, MF_BYCOMMAND), Sjis(item.text)) << item.id;
@@ -127,7 +128,7 @@ TEST_F(QuillmereTest, MenuHoldsFileAndSortCommands) {
   EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 0)), 7);
   EXPECT_EQ(GetMenuState(GetSubMenu(menu, 0), 4, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
   EXPECT_EQ(GetMenuItemID(GetSubMenu(menu, 0), 5), static_cast<UINT>(ID_FILE_EXPORT_CSV));
-  EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 1)), 3);
+  EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 2)), 3);
 }
 
 TEST_F(QuillmereTest, OpenSaveAsAndOverwriteKeepEveryByte) {

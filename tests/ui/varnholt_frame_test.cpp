@@ -140,8 +140,9 @@ TEST_F(VarnholtTest, DialogTemplateHoldsEveryControlInTabOrderWithItsPlaceAndSty
   ExpectEditorDialogTemplate(IDD_DIALOG1, 278, 175, IDR_MENU1, "Varnholt", CONTROLS);
 
   HMENU menu = GetMenu(dialog_);
-  ASSERT_EQ(GetMenuItemCount(menu), 1);
+  ASSERT_EQ(GetMenuItemCount(menu), 2);
   EXPECT_EQ(MenuText(menu, 0, MF_BYPOSITION), Sjis("ファイル"));
+  EXPECT_EQ(MenuText(menu, 1, MF_BYPOSITION), Sjis("編集(&E)"));
   HMENU file = GetSubMenu(menu, 0);
   ASSERT_EQ(GetMenuItemCount(file), 8);
   // Position 5 is the separator before the CSV commands.

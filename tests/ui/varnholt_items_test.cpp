@@ -417,3 +417,55 @@ TEST_F(VarnholtItemTest, SelectionCommandsEndAsTheirRowByRowSequencesDo) {
 }
 
 }  // namespace
+
+// Steps over both files taken back and done again through the Edit menu and the keys: each file's
+// bytes and changed mark follow its own steps, the list and the current item's fields come back as
+// they were when the command ran, and undoing past a store marks the file changed again.
+TEST_F(VarnholtItemTest, UndoAndRedoFollowEachFilesMark) {
+  OpenSampleSave();
+  SelectRows({2, 3});
+  Click(100, true);
+  ListMessage(LB_SETTOPINDEX, 90);
+  Type(IDC_ITEM_PRICE, "1250");
+  Command(dialog_, IDC_UPDATE_PRICE);
+  ASSERT_FALSE(ScenarioUnchanged());
+  const std::vector<uint8_t> priced(Scenario().data, Scenario().data + Scenario().length);
+  Choose(IDC_ITEM_OWNER, OwnerRow(5));
+  Command(dialog_, IDC_UPDATE_OWNER);
+  answers_.PressButton(IDYES);
+  Command(dialog_, IDC_INITIALIZE);
+  const std::string undo = Utf8OfWide(WideOfSjis(MenuText(GetMenu(dialog_), ID_EDIT_UNDO, MF_BYCOMMAND)));
+  EXPECT_TRUE(undo.starts_with("元に戻す: 初期化 (")) << undo;
+  Click(7);  // another selection and current item before undoing
+
+  Command(dialog_, ID_EDIT_UNDO);
+  EXPECT_EQ(ByteDifferences(priced, std::vector<uint8_t>(Scenario().data, Scenario().data + Scenario().length)), "");
+  EXPECT_EQ(ListRow(100), SampleName(100));
+  EXPECT_EQ(SelectedRows(), (std::vector<int>{2, 3, 100}));
+  EXPECT_EQ(ListMessage(LB_GETCARETINDEX), 100);
+  EXPECT_EQ(ListMessage(LB_GETTOPINDEX), 90);
+  EXPECT_EQ(WindowText(Item(IDC_ITEM_NAME)), SampleName(100));
+  EXPECT_EQ(WindowText(Item(IDC_ITEM_PRICE)), "1250");
+  EXPECT_EQ(Utf8OfWide(WideOfSjis(MenuText(GetMenu(dialog_), ID_EDIT_UNDO, MF_BYCOMMAND))),
+            "元に戻す: 所有者 (3 件)(&U)\tCtrl+Z");
+
+  PressKeyThroughLoop(dialog_, Item(IDC_ITEM_LIST), 'Z', true);  // the owners
+  EXPECT_EQ(Save().dirty, 0);
+  EXPECT_EQ(Scenario().dirty, 1);
+  EXPECT_EQ(Choice(IDC_ITEM_OWNER), OwnerRow(ReadItemOwner(save_, 100)));
+  PressKeyThroughLoop(dialog_, Item(IDC_ITEM_LIST), 'Z', true);  // the prices
+  EXPECT_TRUE(ScenarioUnchanged());
+  EXPECT_EQ(Scenario().dirty, 0);
+
+  for (int k = 0; k < 3; ++k) PressKeyThroughLoop(dialog_, Item(IDC_ITEM_LIST), 'Y', true);
+  EXPECT_EQ(Scenario().dirty, 1);
+  EXPECT_EQ(Save().dirty, 1);
+  EXPECT_EQ(ListRow(100), Sjis("荘子"));
+
+  StoreBoth();
+  Command(dialog_, ID_EDIT_UNDO);
+  EXPECT_EQ(Scenario().dirty, 1);
+  EXPECT_EQ(Save().dirty, 0);
+  Command(dialog_, ID_EDIT_REDO);
+  EXPECT_EQ(Scenario().dirty, 0);
+}

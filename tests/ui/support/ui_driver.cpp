@@ -1,6 +1,9 @@
 // Answering message boxes and file dialogs for in-process UI tests.
 #include "ui_driver.h"
 
+#include "win32/message_loop.h"
+#include "win32/shared_strings.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -255,4 +258,26 @@ void PrintTo(const ListState& state, std::ostream* out) {
   *out << ", caret " << state.caret << ", anchor " << state.anchor << ", top " << state.top << ", texts:";
   for (const std::wstring& text : state.texts) *out << " \"" << Utf8OfWide(text) << '"';
   *out << '}';
+}
+
+void PressKeyThroughLoop(HWND dialog, HWND target, WPARAM key, bool ctrl, bool shift) {
+  static HACCEL keys = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_EDIT_KEYS));
+  BYTE state[256];
+  GetKeyboardState(state);
+  BYTE held[256];
+  std::copy(std::begin(state), std::end(state), std::begin(held));
+  held[VK_CONTROL] = held[VK_LCONTROL] = ctrl ? 0x80 : 0;
+  held[VK_SHIFT] = held[VK_LSHIFT] = shift ? 0x80 : 0;
+  SetKeyboardState(held);
+  SetFocus(target);
+  for (UINT message : {WM_KEYDOWN, WM_KEYUP}) {
+    MSG msg{};
+    msg.hwnd = target;
+    msg.message = message;
+    msg.wParam = key;
+    msg.lParam = static_cast<LPARAM>(message == WM_KEYUP ? 0xC0000001u : 1u);
+    DispatchDialogMessage(dialog, keys, msg);
+  }
+  SetKeyboardState(state);
+  PumpMessages();
 }

@@ -88,6 +88,10 @@ std::string Utf8OfWide(std::wstring_view text);
 std::wstring WideOfSjis(const std::string& sjis);
 std::string SjisOfWide(std::wstring_view text);
 
+// A key pressed and released on `target` as the programs' message loop takes it (its accelerators,
+// then the dialog's keys), with Ctrl (and Shift) held while it is down.
+void PressKeyThroughLoop(HWND dialog, HWND target, WPARAM key, bool ctrl, bool shift = false);
+
 // Processes pending messages of this thread (paints, posted answers) without blocking.
 void PumpMessages();
 // True (and removed) when a WM_QUIT is waiting in this thread's queue.

@@ -1,0 +1,36 @@
+// Undo, redo and the Edit menu of both programs.
+#include "win32/edit_steps.h"
+
+#include <string>
+
+#include "win32/shared_strings.h"
+#include "win32/string_table.h"
+
+namespace {
+
+void ShowStep(HWND dialog, EditSteps& steps, const EditStep* step) {
+  if (step != nullptr) steps.show_view(dialog, step->view);
+}
+
+// "元に戻す(&U)\tCtrl+Z", or with a step "元に戻す: 忠誠 (12 人)(&U)\tCtrl+Z".
+void ShowEntry(HMENU menu, const EditSteps& steps, UINT id, UINT plain, UINT named, const EditStep* step) {
+  std::wstring text = LoadText(plain);
+  if (step != nullptr) {
+    const std::wstring records = FormatText(steps.records_text, {std::to_wstring(steps.count_records(*step))});
+    text = FormatText(named, {LoadText(steps.command_name(step->command)), records});
+  }
+  ModifyMenuW(menu, id, MF_BYCOMMAND | MF_STRING | (step != nullptr ? MF_ENABLED : MF_GRAYED), id, text.c_str());
+}
+
+}  // namespace
+
+void UndoStep(HWND dialog, EditSteps& steps) { ShowStep(dialog, steps, steps.history.Undo(steps.images)); }
+
+void RedoStep(HWND dialog, EditSteps& steps) { ShowStep(dialog, steps, steps.history.Redo(steps.images)); }
+
+void ShowEditMenu(HWND dialog, const EditSteps& steps) {
+  HMENU menu = GetMenu(dialog);
+  if (menu == nullptr) return;
+  ShowEntry(menu, steps, ID_EDIT_UNDO, IDS_UNDO, IDS_UNDO_STEP, steps.history.NextUndo());
+  ShowEntry(menu, steps, ID_EDIT_REDO, IDS_REDO, IDS_REDO_STEP, steps.history.NextRedo());
+}
