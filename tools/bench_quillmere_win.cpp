@@ -85,6 +85,21 @@ int main(int argc, char** argv) {
   rows.push_back(ListCommandRow("姓 更新, 1000 selected", List(), [] { SetUpList(true); }, command(IDC_SET_FAMILY_NAME), true, bare_list));
   rows.push_back(ListCommandRow("名 更新, 1000 selected", List(), [] { SetUpList(true); }, command(IDC_SET_GIVEN_NAME), true, bare_list));
 
+  // Undo and redo of a command over every officer (the face number, alternating between two values
+  // so that each start has a step): the rows written anew and the list shown as the command found it.
+  auto face_step = [](bool undone) {
+    return [undone] {
+      static bool second = false;
+      second = !second;
+      SetUpList(true);
+      SetWindowSjis(GetDlgItem(g_dialog, IDC_FACE_NUMBER), second ? "301" : "300");
+      Command(g_dialog, IDC_SET_FACE_NUMBER);
+      if (undone) Command(g_dialog, ID_EDIT_UNDO);
+    };
+  };
+  rows.push_back(ListCommandRow("元に戻す (顔番号, 1000 selected)", List(), face_step(false), command(ID_EDIT_UNDO), true, bare_list));
+  rows.push_back(ListCommandRow("やり直し (顔番号, 1000 selected)", List(), face_step(true), command(ID_EDIT_REDO), true, bare_list));
+
   // The commands that change no row: the baseline reads the input and the selection. Those that
   // leave out officers whose fields lie in the name table say so in a box, answered at once; the
   // baseline shows the same box.

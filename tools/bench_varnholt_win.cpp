@@ -161,6 +161,29 @@ int main(int argc, char** argv) {
     rows.push_back(row);
   }
 
+  // Undo and redo of the prices of every item (alternating between two values so that each start
+  // has a step): the rows written anew, the list as the command found it, the current item's fields
+  // shown; the baseline refills the list and shows the same fields.
+  for (bool redo : {false, true}) {
+    auto price_step = [redo] {
+      static bool second = false;
+      second = !second;
+      SetUpList(List(), true);
+      SetWindowTextW(GetDlgItem(g_dialog, IDC_ITEM_PRICE), second ? L"550" : L"500");
+      Command(g_dialog, IDC_UPDATE_PRICE);
+      if (redo) Command(g_dialog, ID_EDIT_UNDO);
+    };
+    BenchRow row = ListCommandRow(redo ? "やり直し (売値, 255 selected)" : "元に戻す (売値, 255 selected)", List(),
+                                  price_step, command(redo ? ID_EDIT_REDO : ID_EDIT_UNDO), true, bare_list);
+    const View view = ReadView(g_dialog);
+    row.baseline = "the list refilled, the fields shown";
+    row.baseline_run = [frame, view, refill = row.baseline_run] {
+      refill();
+      ShowView(frame, view);
+    };
+    rows.push_back(row);
+  }
+
   // Stores of files changed since they were last stored: the other image unchanged, so that the
   // title loses its "*". The save file also once more as the first store after it was opened,
   // which keeps its backup.

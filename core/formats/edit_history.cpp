@@ -60,8 +60,10 @@ void EditHistory::Begin(std::span<const DataFileImage> images) {
   if (images.size() > static_cast<size_t>(HISTORY_IMAGE_LIMIT)) return;
   for (size_t k = 0; k < images.size(); ++k) {
     const DataFileImage& image = images[k];
+    if (seen_[k] == image.data && before_[k].size() == static_cast<size_t>(image.length)) continue;
     // assign keeps the buffer's memory once it is large enough: no allocation after the first.
     before_[k].assign(image.data, image.data + image.length);
+    seen_[k] = image.data;
   }
   begun_images_ = static_cast<int32_t>(images.size());
 }
@@ -96,6 +98,10 @@ bool EditHistory::End(std::span<DataFileImage> images, int32_t command, int32_t 
     step.ranges.push_back(range);
   }
 
+  for (const ChangedRange& range : scratch_) {  // the copy follows the image
+    std::memcpy(before_[range.image].data() + range.offset, images[range.image].data + range.offset,
+                static_cast<size_t>(range.length));
+  }
   while (StepCount() > current_) DropStep(StepCount() - 1);  // the steps that could have been redone
   step_memory_ += StepSize(step);
   steps_.push_back(std::move(step));
@@ -120,10 +126,15 @@ bool EditHistory::Matches(std::span<const DataFileImage> images, const EditStep&
   return true;
 }
 
+void EditHistory::Forget(std::span<DataFileImage> images) {
+  for (size_t k = 0; k < images.size() && k < static_cast<size_t>(HISTORY_IMAGE_LIMIT); ++k) seen_[k] = nullptr;
+}
+
 const EditStep* EditHistory::Undo(std::span<DataFileImage> images) {
   if (!CanUndo() || !Matches(images, steps_[current_ - 1])) return nullptr;
   const EditStep& step = steps_[--current_];
   PutBytes(images, step, true);
+  Forget(images);
   for (size_t k = 0; k < images.size(); ++k) {
     if (Changes(step, static_cast<int32_t>(k))) images[k].dirty = IsClean(static_cast<int32_t>(k)) ? 0 : 1;
   }
@@ -134,6 +145,7 @@ const EditStep* EditHistory::Redo(std::span<DataFileImage> images) {
   if (!CanRedo() || !Matches(images, steps_[current_])) return nullptr;
   const EditStep& step = steps_[current_++];
   PutBytes(images, step, false);
+  Forget(images);
   for (size_t k = 0; k < images.size(); ++k) {
     if (Changes(step, static_cast<int32_t>(k))) images[k].dirty = IsClean(static_cast<int32_t>(k)) ? 0 : 1;
   }
@@ -197,6 +209,7 @@ void EditHistory::Clear(int32_t k) {
     step_memory_ += StepSize(step);
   }
   clean_[k] = current_;
+  seen_[k] = nullptr;
 }
 
 void EditHistory::MarkStored(int32_t k) {

@@ -42,7 +42,9 @@ struct EditStep {
 
 class EditHistory {
  public:
-  // Before a command: copies the bytes of every image. Calling it again before End starts over.
+  // Before a command: the bytes of every image as they are now. Calling it again before End starts
+  // over. Every change of an image's bytes goes through Begin and End, Undo or Redo; an image read
+  // anew (or changed by other means) is told with Clear.
   void Begin(std::span<const DataFileImage> images);
 
   // After the command: records one step of the bytes that differ from those Begin copied, marks
@@ -86,12 +88,19 @@ class EditHistory {
  private:
   void DropStep(int32_t index);
   bool Matches(std::span<const DataFileImage> images, const EditStep& step) const;
+  // After an undo or redo: the next Begin copies the images again.
+  void Forget(std::span<DataFileImage> images);
 
   std::vector<EditStep> steps_;
   int32_t current_ = 0;  // steps [0, current_) are done; a place in the history is such a count
   int32_t clean_[HISTORY_IMAGE_LIMIT] = {0, 0};  // image k's stored place; -1: no longer reachable
   size_t step_memory_ = 0;
-  std::vector<uint8_t> before_[HISTORY_IMAGE_LIMIT];  // the bytes Begin copied
+  // The bytes of each image as the history last saw them: copied by the first Begin after the image
+  // was read (Clear) and kept equal to the image since, by End, Undo and Redo writing the ranges
+  // they change into it too, so that a command costs one compare of the image and no copy.
+  // `seen_` is the buffer those bytes are of; nullptr: copy at the next Begin.
+  std::vector<uint8_t> before_[HISTORY_IMAGE_LIMIT];
+  const uint8_t* seen_[HISTORY_IMAGE_LIMIT] = {nullptr, nullptr};
   int32_t begun_images_ = 0;                          // images copied by Begin; 0 outside a command
   std::vector<ChangedRange> scratch_;                 // the ranges End finds, reused
 };

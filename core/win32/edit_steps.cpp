@@ -19,7 +19,12 @@ void ShowEntry(HMENU menu, const EditSteps& steps, UINT id, UINT plain, UINT nam
     const std::wstring records = FormatText(steps.records_text, {std::to_wstring(steps.count_records(*step))});
     text = FormatText(named, {LoadText(steps.command_name(step->command)), records});
   }
-  ModifyMenuW(menu, id, MF_BYCOMMAND | MF_STRING | (step != nullptr ? MF_ENABLED : MF_GRAYED), id, text.c_str());
+  // Changed only where it differs: every command passes here.
+  const UINT state = step != nullptr ? MF_ENABLED : MF_GRAYED;
+  wchar_t shown[128] = L"";
+  GetMenuStringW(menu, id, shown, 128, MF_BYCOMMAND);
+  if (text == shown && (GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) == (state & MF_GRAYED)) return;
+  ModifyMenuW(menu, id, MF_BYCOMMAND | MF_STRING | state, id, text.c_str());
 }
 
 }  // namespace
