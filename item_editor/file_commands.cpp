@@ -38,18 +38,21 @@ void ShowLoadedSave(HWND dialog) {
 void NoView(HWND) {}
 void NoView(HWND, bool) {}
 
-// Varnholt's boxes name the file they are about: it has two.
-const ImageMessages ITEM_EDITOR_MESSAGES = {IDS_LOAD_FAILED, IDS_WRITE_FAILED, IDS_UNSAVED_CHANGES, true};
+// The scenario file is stored only where it is: it has no 名前を付けて保存.
+const ImageMessages SCENARIO_MESSAGES = {IDS_LOAD_FAILED, IDS_WRITE_FAILED, IDS_UNSAVED_CHANGES, false};
+const ImageMessages SAVE_MESSAGES = {IDS_LOAD_FAILED, IDS_WRITE_FAILED, IDS_UNSAVED_CHANGES, true};
 
 const ImageDocument DOCUMENTS[] = {
-    {&Image(SCENARIO_SLOT), &ITEM_EDITOR_MESSAGES, NoView, NoView, &g_item_editor.steps, SCENARIO_SLOT},
-    {&Image(SAVE_SLOT), &ITEM_EDITOR_MESSAGES, ClearOwnerList, ShowLoadedSave, &g_item_editor.steps, SAVE_SLOT},
+    {&Image(SCENARIO_SLOT), &SCENARIO_MESSAGES, NoView, NoView, &g_item_editor.steps, SCENARIO_SLOT},
+    {&Image(SAVE_SLOT), &SAVE_MESSAGES, ClearOwnerList, ShowLoadedSave, &g_item_editor.steps, SAVE_SLOT},
 };
 const ImageDocument& SAVE_DOCUMENT = DOCUMENTS[SAVE_SLOT];
 
 }  // namespace
 
-bool LoadScenarioFile(HWND dialog) { return LoadDocument(dialog, DOCUMENTS[SCENARIO_SLOT]) == LoadResult::Loaded; }
+bool LoadScenarioFile(HWND dialog, const std::wstring& note) {
+  return LoadDocument(dialog, DOCUMENTS[SCENARIO_SLOT], note) == LoadResult::Loaded;
+}
 
 void OpenSaveFile(HWND dialog) { OpenDocument(dialog, SAVE_DOCUMENT); }
 void SaveSaveFileAs(HWND dialog) { SaveDocumentAs(dialog, SAVE_DOCUMENT); }

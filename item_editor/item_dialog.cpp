@@ -31,10 +31,11 @@ constexpr size_t INI_FILE_LIMIT = 1 << 20;
 // The ini file's value as a path. A Japanese user's ini file is Shift-JIS; one saved as UTF-8 or
 // UTF-16 says so by its byte order mark. The file is read here, not through the system's profile
 // functions, which would read Shift-JIS through the system's own code page.
-bool ReadIniDirectory(const PathChar* ini_path, std::wstring& directory) {
+enum class IniRead { Unreadable, NoPath, Found };
+IniRead ReadIniDirectory(const PathChar* ini_path, std::wstring& directory) {
   std::string bytes;
   const WholeReadResult read = ReadWholeFile(ini_path, INI_FILE_LIMIT, bytes);
-  if (read == WholeReadResult::CannotOpen) return false;
+  if (read == WholeReadResult::CannotOpen) return IniRead::Unreadable;
   if (read == WholeReadResult::TooLarge) bytes.resize(INI_FILE_LIMIT);  // its start is read
   bool utf8 = bytes.starts_with("\xEF\xBB\xBF");
   if (bytes.starts_with("\xFF\xFE")) {
@@ -42,30 +43,51 @@ bool ReadIniDirectory(const PathChar* ini_path, std::wstring& directory) {
     utf8 = true;
   }
   std::string value;
-  if (!FindIniValue(bytes, INI_SECTION, INI_INSTALL_PATH_KEY, value)) return false;
+  if (!FindIniValue(bytes, INI_SECTION, INI_INSTALL_PATH_KEY, value)) return IniRead::NoPath;
   directory = utf8 ? WideFromUtf8(value) : WideFromCp932(value);
-  return true;
+  return IniRead::Found;
 }
+
+// Where the game's install directory came from, for the message when its scenario file cannot be
+// read.
+struct InstallDirectory {
+  std::wstring directory;
+  std::wstring ini_path;  // empty when the current directory is too long for it
+  bool from_ini = false;  // the ini file named it; else the default was taken
+  bool ini_read = false;  // the ini file could be read (its key may still be missing)
+};
 
 // The game's install directory named by "Kelpwood.ini" in the current directory, or the default
 // one when the ini file or its key is missing. A current directory too long for the ini path to
 // fit counts as a missing ini file.
-std::wstring ReadInstallDirectory() {
+InstallDirectory ReadInstallDirectory() {
   PathChar current[PATH_CAPACITY];
   PathChar ini_path[PATH_CAPACITY];
+  InstallDirectory found;
+  found.directory = DEFAULT_INSTALL_DIRECTORY;
   const DWORD length = GetCurrentDirectoryW(PATH_CAPACITY, current);
+  if (length == 0 || length >= PATH_CAPACITY || !ComposeIniPath(current, ini_path)) return found;
+  found.ini_path = ini_path;
   std::wstring directory;
-  if (length == 0 || length >= PATH_CAPACITY || !ComposeIniPath(current, ini_path) ||
-      !ReadIniDirectory(ini_path, directory)) {
-    return DEFAULT_INSTALL_DIRECTORY;
-  }
-  return directory;
+  const IniRead read = ReadIniDirectory(ini_path, directory);
+  found.ini_read = read != IniRead::Unreadable;
+  found.from_ini = read == IniRead::Found;
+  if (found.from_ini) found.directory = directory;
+  return found;
+}
+
+// What the message about an unreadable scenario file adds: which ini file named the directory
+// tried, or why the default was tried.
+std::wstring IniNote(const InstallDirectory& found) {
+  const std::wstring ini = found.ini_path.empty() ? std::wstring(INI_FILE_NAME) : found.ini_path;
+  if (found.from_ini) return FormatText(IDS_INI_NAMED_DIRECTORY, {ini, found.directory});
+  return FormatText(found.ini_read ? IDS_INI_WITHOUT_PATH : IDS_INI_MISSING, {ini, found.directory});
 }
 
 // Puts the scenario file's path into slot 0. A path that does not fit counts as an unreadable
 // scenario file: the read failure is shown with the whole path that was meant, and false returned.
-bool LocateScenarioFile(HWND dialog) {
-  const std::wstring directory = ReadInstallDirectory();
+bool LocateScenarioFile(HWND dialog, const InstallDirectory& found) {
+  const std::wstring& directory = found.directory;
   PathChar* path = Image(SCENARIO_SLOT).path;
   if (directory.size() < PATH_CAPACITY &&
       ComposeScenarioPath(directory.c_str(), Image(SCENARIO_SLOT).path) == ScenarioPathResult::Composed) {
@@ -73,7 +95,8 @@ bool LocateScenarioFile(HWND dialog) {
   }
   path[0] = L'\0';
   const wchar_t* separator = EndsWithSeparator(directory.c_str()) ? L"" : L"\\";
-  ShowWarningText(dialog, directory + separator + SCENARIO_FILE_NAME + L"\n" + LoadText(IDS_LOAD_FAILED));
+  ShowWarningText(dialog, directory + separator + SCENARIO_FILE_NAME + L"\n" + LoadText(IDS_LOAD_FAILED) + L"\n\n" +
+                              IniNote(found));
   return false;
 }
 
@@ -95,7 +118,8 @@ const EditLimit EDIT_LIMITS[] = {{IDC_ITEM_NAME, ITEM_NAME_WIDTH - 1},
 BOOL StartItemEditor(HWND dialog, ItemEditorStart& start) {
   ResetImages();
   g_item_editor.current_item = 0;
-  if (!LocateScenarioFile(dialog) || !LoadScenarioFile(dialog)) {
+  const InstallDirectory found = ReadInstallDirectory();
+  if (!LocateScenarioFile(dialog, found) || !LoadScenarioFile(dialog, IniNote(found))) {
     start = ItemEditorStart::ScenarioUnreadable;
     return FALSE;
   }

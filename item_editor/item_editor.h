@@ -47,8 +47,8 @@ INT_PTR CALLBACK ItemDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM
 // The kana quick-jump over the owner list's officers; true when the key moved the list.
 bool JumpOwnerList(HWND combo, WPARAM key);
 
-// Reads the scenario file at start-up; false after its failure has been shown.
-bool LoadScenarioFile(HWND dialog);
+// Reads the scenario file at start-up; false after its failure has been shown, ending with `note`.
+bool LoadScenarioFile(HWND dialog, const std::wstring& note);
 
 // File menu.
 void OpenSaveFile(HWND dialog);

@@ -57,6 +57,10 @@
 #define IDS_INITIALIZE_CAPTION 1007
 #define IDS_WRITE_FAILED 1009  // a store that failed, after the file's path
 #define IDS_ITEM_COUNT 1010    // the records of an undo step: "%1 件"
+// After an unreadable scenario file: where its folder came from ("%1" the ini file, "%2" the folder).
+#define IDS_INI_NAMED_DIRECTORY 1011
+#define IDS_INI_WITHOUT_PATH 1012
+#define IDS_INI_MISSING 1013
 // The names of the undo steps (Edit menu) that no label of the dialog gives.
 #define IDS_STEP_TYPE 1020
 #define IDS_STEP_IMAGE 1021

@@ -17,8 +17,8 @@ void ShowLoadedSave(HWND dialog) {
   RefreshOfficerList(dialog, SORT_BY_ID);
 }
 
-// Quillmere's boxes name no file: it has only the one.
-const ImageMessages SAVE_MESSAGES = {IDS_LOAD_FAILED, IDS_SAVE_FAILED, IDS_UNSAVED_CHANGES, false};
+// Its one image, stored where it is or, through 名前を付けて保存, elsewhere.
+const ImageMessages SAVE_MESSAGES = {IDS_LOAD_FAILED, IDS_SAVE_FAILED, IDS_UNSAVED_CHANGES, true};
 
 const ImageDocument SAVE_DOCUMENT = {&g_officer_editor.save, &SAVE_MESSAGES, ClearOfficerList,
                                      ShowLoadedSave, &g_officer_editor.steps, 0};

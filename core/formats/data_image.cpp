@@ -16,6 +16,29 @@ bool SetImagePath(DataFileImage& image, const PathChar* path) {
 
 namespace {
 
+// What a failed call of `fs` comes to for a load.
+LoadResult LoadFailure(FileSystem& fs, const PathChar* path) {
+  const FileFailure failure = fs.LastFailure();
+  if (fs.Stat(path).directory) return LoadResult::NotAFile;
+  switch (failure) {
+    case FileFailure::NotFound: return LoadResult::NotFound;
+    case FileFailure::AccessDenied: return LoadResult::AccessDenied;
+    case FileFailure::InUse: return LoadResult::InUse;
+    default: return LoadResult::CannotOpen;
+  }
+}
+
+// What a failed write of `fs` comes to for a store.
+StoreResult StoreFailure(FileSystem& fs) {
+  switch (fs.LastFailure()) {
+    case FileFailure::AccessDenied: return StoreResult::AccessDenied;
+    case FileFailure::InUse: return StoreResult::InUse;
+    case FileFailure::DiskFull: return StoreResult::DiskFull;
+    case FileFailure::PathTooLong: return StoreResult::PathTooLong;
+    default: return StoreResult::WriteFailed;
+  }
+}
+
 // The most of a file kept for its backup: far more than any data file of the game.
 constexpr size_t OPENED_BYTES_LIMIT = size_t{64} << 20;
 
@@ -60,7 +83,7 @@ LoadResult ReadImageFile(DataFileImage& image, FileSystem& fs) {
   std::vector<uint8_t> bytes = std::move(image.disk.bytes);
   if (!ReadUpTo(fs, image.path, OPENED_BYTES_LIMIT + 1, bytes)) {
     image.disk.bytes = std::move(bytes);
-    return LoadResult::CannotOpen;
+    return LoadFailure(fs, image.path);
   }
   // The image counts as the file's from here on, whatever the read yields.
   image.dirty = 0;
@@ -191,7 +214,7 @@ StoreResult WriteImageFile(DataFileImage& image, StoreKind kind, FileSystem& fs)
     disk.backed_up = true;
   }
   const size_t count = static_cast<size_t>(image.length);
-  if (!WriteWholeFile(fs, image.path, image.data, count)) return StoreResult::WriteFailed;
+  if (!WriteWholeFile(fs, image.path, image.data, count)) return StoreFailure(fs);
   image.dirty = 0;
   disk.stamp = fs.Stat(image.path);
   disk.bytes.assign(image.data, image.data + count);
@@ -202,7 +225,7 @@ StoreResult StoreWholeFile(const PathChar* path, std::span<const uint8_t> bytes,
   const FileStamp target = fs.Stat(path);
   if (target.directory) return StoreResult::NotAFile;
   if (target.read_only) return StoreResult::ReadOnly;
-  return WriteWholeFile(fs, path, bytes.data(), bytes.size()) ? StoreResult::Stored : StoreResult::WriteFailed;
+  return WriteWholeFile(fs, path, bytes.data(), bytes.size()) ? StoreResult::Stored : StoreFailure(fs);
 }
 
 WholeReadResult ReadWholeFile(const PathChar* path, size_t limit, std::string& bytes, FileSystem& fs) {

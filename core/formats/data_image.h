@@ -51,9 +51,17 @@ inline void MarkChanged(DataFileImage& image) { image.dirty = 1; }
 
 enum class LoadResult {
   Loaded,      // `length` bytes read; dirty is 0
-  CannotOpen,  // nothing changed, dirty included
+  CannotOpen,  // nothing changed, dirty included; this and the next four say why
+  NotFound,
+  AccessDenied,
+  InUse,
+  NotAFile,    // the path names a folder
   TooShort,    // the file's bytes overwrote the start of the buffer; dirty is 0
 };
+// A load that changed nothing: the file could not be opened, for whatever reason.
+inline bool LoadChangedNothing(LoadResult result) {
+  return result != LoadResult::Loaded && result != LoadResult::TooShort;
+}
 
 // Reads the first `length` bytes of the file at the image's path into its buffer. A longer file
 // is accepted; the bytes past `length` are ignored.
@@ -65,6 +73,11 @@ enum class StoreResult {
   ReadOnly,            // the file is marked read-only: nothing was written
   NotAFile,            // the path names a folder: nothing was written
   WriteFailed,         // the file could not be written; the file on disk is unchanged
+  // As WriteFailed, and why:
+  AccessDenied,        // the folder or the file may not be written
+  InUse,               // another program holds the file open or locked
+  DiskFull,
+  PathTooLong,         // the temporary file beside the target does not fit a path
 };
 
 // How a store is meant: over the file that is open (its backup and the check for changes on disk

@@ -43,9 +43,21 @@ struct FileStamp {
   int64_t write_time = 0;  // last write, in the platform's own units
 };
 
+// Why the last call of a file system that failed did: what a message can tell the user to do.
+enum class FileFailure {
+  Other,
+  NotFound,      // the file or its folder is not there
+  AccessDenied,  // not allowed: a protected folder or file
+  InUse,         // another program holds the file open or locked
+  DiskFull,
+  PathTooLong,
+};
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
+  // Why the last failed call failed; kept until another call fails.
+  virtual FileFailure LastFailure() { return FileFailure::Other; }
   // nullptr when the file cannot be opened.
   virtual std::unique_ptr<InputFile> OpenForReading(const PathChar* path) = 0;
   virtual FileStamp Stat(const PathChar* path) = 0;

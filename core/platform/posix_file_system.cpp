@@ -10,6 +10,30 @@
 
 namespace {
 
+// Why the last failed call failed, from errno.
+FileFailure g_last_failure = FileFailure::Other;
+
+void RecordFailure() {
+  switch (errno) {
+    case ENOENT:
+    case ENOTDIR: g_last_failure = FileFailure::NotFound; break;
+    case EACCES:
+    case EPERM:
+    case EROFS: g_last_failure = FileFailure::AccessDenied; break;
+    case EBUSY:
+    case ETXTBSY: g_last_failure = FileFailure::InUse; break;
+    case ENOSPC:
+    case EDQUOT: g_last_failure = FileFailure::DiskFull; break;
+    case ENAMETOOLONG: g_last_failure = FileFailure::PathTooLong; break;
+    default: g_last_failure = FileFailure::Other; break;
+  }
+}
+
+bool Recorded(bool ok) {
+  if (!ok) RecordFailure();
+  return ok;
+}
+
 class PosixInputFile final : public InputFile {
  public:
   explicit PosixInputFile(std::FILE* file) : file_(file) {}
@@ -31,11 +55,11 @@ class PosixOutputFile final : public OutputFile {
     if (file_ != nullptr) std::fclose(file_);
   }
   bool Write(const uint8_t* bytes, size_t count) override {
-    return std::fwrite(bytes, 1, count, file_) == count;
+    return Recorded(std::fwrite(bytes, 1, count, file_) == count);
   }
   bool Commit() override {
-    bool ok = std::fflush(file_) == 0 && fsync(fileno(file_)) == 0;
-    ok = std::fclose(file_) == 0 && ok;
+    bool ok = Recorded(std::fflush(file_) == 0 && fsync(fileno(file_)) == 0);
+    ok = Recorded(std::fclose(file_) == 0) && ok;
     file_ = nullptr;
     return ok;
   }
@@ -48,6 +72,7 @@ class PosixFileSystem final : public FileSystem {
  public:
   std::unique_ptr<InputFile> OpenForReading(const char* path) override {
     std::FILE* file = std::fopen(path, "rb");
+    Recorded(file != nullptr);
     return file != nullptr ? std::make_unique<PosixInputFile>(file) : nullptr;
   }
   // The counterpart of the read-only attribute: a regular file its owner may not write.
@@ -66,6 +91,7 @@ class PosixFileSystem final : public FileSystem {
     exists = false;
     const int descriptor = open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (descriptor < 0) {
+      RecordFailure();
       exists = errno == EEXIST;
       return nullptr;
     }
@@ -77,7 +103,8 @@ class PosixFileSystem final : public FileSystem {
     }
     return std::make_unique<PosixOutputFile>(file);
   }
-  bool Replace(const char* from, const char* to) override { return std::rename(from, to) == 0; }
+  bool Replace(const char* from, const char* to) override { return Recorded(std::rename(from, to) == 0); }
+  FileFailure LastFailure() override { return g_last_failure; }
   void Remove(const char* path) override { std::remove(path); }
 };
 

@@ -9,6 +9,34 @@
 
 namespace {
 
+// Why the last failed call failed, from the system's error code.
+FileFailure g_last_failure = FileFailure::Other;
+
+void RecordFailure() {
+  switch (GetLastError()) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH: g_last_failure = FileFailure::NotFound; break;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT: g_last_failure = FileFailure::AccessDenied; break;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_USER_MAPPED_FILE: g_last_failure = FileFailure::InUse; break;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+    case ERROR_FILENAME_EXCED_RANGE:
+    case ERROR_BUFFER_OVERFLOW: g_last_failure = FileFailure::PathTooLong; break;
+    default: g_last_failure = FileFailure::Other; break;
+  }
+}
+
+// `ok`, having recorded why when it is false.
+bool Recorded(bool ok) {
+  if (!ok) RecordFailure();
+  return ok;
+}
+
 class WinInputFile final : public InputFile {
  public:
   explicit WinInputFile(HANDLE file) : file_(file) {}
@@ -42,15 +70,19 @@ class WinOutputFile final : public OutputFile {
     while (count > 0) {
       const DWORD chunk = count > (1u << 20) ? (1u << 20) : static_cast<DWORD>(count);
       DWORD written = 0;
-      if (!WriteFile(file_, bytes, chunk, &written, nullptr) || written == 0) return false;
+      if (!WriteFile(file_, bytes, chunk, &written, nullptr) || written == 0) {
+        if (written == 0) SetLastError(ERROR_DISK_FULL);  // a write that takes nothing: no room
+        RecordFailure();
+        return false;
+      }
       bytes += written;
       count -= written;
     }
     return true;
   }
   bool Commit() override {
-    bool ok = FlushFileBuffers(file_) != 0;
-    ok = CloseHandle(file_) != 0 && ok;
+    bool ok = Recorded(FlushFileBuffers(file_) != 0);
+    ok = Recorded(CloseHandle(file_) != 0) && ok;
     file_ = INVALID_HANDLE_VALUE;
     return ok;
   }
@@ -65,6 +97,7 @@ class WinFileSystem final : public FileSystem {
   std::unique_ptr<InputFile> OpenForReading(const PathChar* path) override {
     HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    Recorded(file != INVALID_HANDLE_VALUE);
     return file != INVALID_HANDLE_VALUE ? std::make_unique<WinInputFile>(file) : nullptr;
   }
   // The read-only attribute is checked by the program itself: under Wine as root a file whose
@@ -85,14 +118,16 @@ class WinFileSystem final : public FileSystem {
     exists = false;
     HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
+      RecordFailure();
       exists = GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
       return nullptr;
     }
     return std::make_unique<WinOutputFile>(file);
   }
   bool Replace(const PathChar* from, const PathChar* to) override {
-    return MoveFileExW(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    return Recorded(MoveFileExW(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0);
   }
+  FileFailure LastFailure() override { return g_last_failure; }
   void Remove(const PathChar* path) override { DeleteFileW(path); }
 };
 

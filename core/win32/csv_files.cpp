@@ -21,8 +21,9 @@ int ChooseCsvTarget(HWND owner, PathChar (&path)[PATH_CAPACITY]) { return Choose
 
 int WriteCsvFileReporting(HWND owner, const PathChar* path, std::string_view bytes) {
   const std::span<const uint8_t> data(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
-  if (StoreWholeFile(path, data) == StoreResult::Stored) return 1;
-  ShowWarningText(owner, AboutFile(path, LoadText(IDS_CSV_WRITE_FAILED)));
+  const StoreResult result = StoreWholeFile(path, data);
+  if (result == StoreResult::Stored) return 1;
+  ShowWarningText(owner, AboutFile(path, LoadText(IDS_CSV_WRITE_FAILED) + L"\n" + StoreFailureReason(result, true)));
   return 0;
 }
 

@@ -16,8 +16,9 @@ void ForgetSteps(const ImageDocument& document) { document.steps->history.Clear(
 
 }  // namespace
 
-LoadResult LoadDocument(HWND dialog, const ImageDocument& document) {
-  const LoadResult result = LoadImageReporting(dialog, *document.image, *document.messages);
+LoadResult LoadDocument(HWND dialog, const ImageDocument& document, const std::wstring& note) {
+  const LoadResult result = ReadImageFile(*document.image);
+  if (result != LoadResult::Loaded) ShowLoadFailure(dialog, *document.image, *document.messages, result, note);
   ForgetSteps(document);
   return result;
 }
@@ -58,14 +59,14 @@ void LoadChosenFile(HWND dialog, const ImageDocument& document, const PathChar* 
 }  // namespace
 
 void OpenDocument(HWND dialog, const ImageDocument& document) {
-  if (AskToSaveDocument(dialog, document) == SaveAnswer::NotStored) return;
+  if (Stops(AskToSaveDocument(dialog, document))) return;
   PathChar path[PATH_CAPACITY];
   if (!ChooseOpenFile(dialog, path)) return;
   LoadChosenFile(dialog, document, path);
 }
 
 void OpenDocumentFile(HWND dialog, const ImageDocument& document, const std::wstring& path) {
-  if (AskToSaveDocument(dialog, document) == SaveAnswer::NotStored) return;
+  if (Stops(AskToSaveDocument(dialog, document))) return;
   if (path.size() >= PATH_CAPACITY) {
     ShowWarning(dialog, IDS_PATH_TOO_LONG);
     return;
@@ -122,7 +123,7 @@ void OverwriteDocument(HWND dialog, const ImageDocument& document) {
 void CloseDocument(HWND dialog, const ImageDocument& document) {
   DataFileImage& image = *document.image;
   if (!IsImageOpen(image)) return;
-  if (AskToSaveDocument(dialog, document) == SaveAnswer::NotStored) return;
+  if (Stops(AskToSaveDocument(dialog, document))) return;
   document.clear_view(dialog, false);
   image.dirty = 0;
   ClearImagePath(image);
@@ -131,7 +132,7 @@ void CloseDocument(HWND dialog, const ImageDocument& document) {
 
 void CloseProgram(HWND dialog, std::span<const ImageDocument* const> documents) {
   for (const ImageDocument* document : documents) {
-    if (AskToSaveDocument(dialog, *document) == SaveAnswer::NotStored) return;
+    if (Stops(AskToSaveDocument(dialog, *document))) return;
   }
   PostQuitMessage(0);
 }

@@ -25,8 +25,9 @@ struct ImageDocument {
   int32_t step_image;                // image `step_image`
 };
 
-// The image operations with their messages, over the document's image (image_dialogs.h).
-LoadResult LoadDocument(HWND dialog, const ImageDocument& document);
+// The image operations with their messages, over the document's image (image_dialogs.h). A
+// failed load's box ends with `note` after an empty line, when there is one.
+LoadResult LoadDocument(HWND dialog, const ImageDocument& document, const std::wstring& note = {});
 StoreOutcome StoreDocument(HWND dialog, const ImageDocument& document, StoreKind kind = StoreKind::Overwrite);
 SaveAnswer AskToSaveDocument(HWND dialog, const ImageDocument& document);
 

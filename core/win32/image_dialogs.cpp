@@ -15,10 +15,12 @@ const FileDialogKind CSV_FILES = {IDS_CSV_FILE_FILTER, IDS_CSV_FILE_EXTENSION};
 
 namespace {
 
-// The text of a box: the fixed text, or the image's path, a line feed and the fixed text.
-std::wstring Compose(const DataFileImage& image, const ImageMessages& messages, UINT fixed) {
-  if (!messages.name_path) return LoadText(fixed);
-  return std::wstring(image.path) + L"\n" + LoadText(fixed);
+// The text of a box: the image's path, a line feed, the fixed text and, when there is one, the
+// reason on a line of its own.
+std::wstring Compose(const DataFileImage& image, UINT fixed, const std::wstring& reason = {}) {
+  std::wstring text = std::wstring(image.path) + L"\n" + LoadText(fixed);
+  if (!reason.empty()) text += L"\n" + reason;
+  return text;
 }
 
 // The members are those of the layout without the Windows 2000 additions: 76 bytes in the 32-bit
@@ -93,21 +95,44 @@ bool AskYesNo(HWND owner, const std::wstring& text, UINT caption_id) {
   return MessageBoxW(owner, text.c_str(), LoadText(caption_id).c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-LoadResult LoadImageReporting(HWND owner, DataFileImage& image, const ImageMessages& messages) {
-  const LoadResult result = ReadImageFile(image);
-  if (result != LoadResult::Loaded) ShowLoadFailure(owner, image, messages, result);
-  return result;
+std::wstring LoadFailureReason(LoadResult result, int32_t length) {
+  switch (result) {
+    case LoadResult::NotFound: return LoadText(IDS_WHY_NOT_FOUND);
+    case LoadResult::AccessDenied: return LoadText(IDS_WHY_NOT_READABLE);
+    case LoadResult::InUse: return LoadText(IDS_WHY_IN_USE_LOAD);
+    case LoadResult::NotAFile: return LoadText(IDS_WHY_FOLDER_LOAD);
+    case LoadResult::TooShort: return FormatText(IDS_WHY_TOO_SHORT, length);
+    case LoadResult::Loaded:
+    case LoadResult::CannotOpen: break;
+  }
+  return {};
 }
 
-// Every failure is told in the program's one wording today; `result` is there for the box to say why.
-void ShowLoadFailure(HWND owner, const DataFileImage& image, const ImageMessages& messages, LoadResult result) {
-  (void)result;
-  ShowWarningText(owner, Compose(image, messages, messages.load_failed));
+std::wstring StoreFailureReason(StoreResult result, bool save_as) {
+  switch (result) {
+    case StoreResult::ReadOnly: return LoadText(save_as ? IDS_WHY_READ_ONLY : IDS_WHY_READ_ONLY_IN_PLACE);
+    case StoreResult::NotAFile: return LoadText(IDS_WHY_FOLDER_STORE);
+    case StoreResult::AccessDenied: return LoadText(IDS_WHY_NOT_WRITABLE);
+    case StoreResult::InUse: return LoadText(IDS_WHY_IN_USE_STORE);
+    case StoreResult::DiskFull: return LoadText(IDS_WHY_DISK_FULL);
+    case StoreResult::PathTooLong: return LoadText(IDS_WHY_PATH_TOO_LONG);
+    case StoreResult::WriteFailed: return LoadText(IDS_WHY_WRITE_FAILED);
+    case StoreResult::Stored:
+    case StoreResult::StoredWithoutBackup: break;
+  }
+  return {};
+}
+
+void ShowLoadFailure(HWND owner, const DataFileImage& image, const ImageMessages& messages, LoadResult result,
+                     const std::wstring& note) {
+  std::wstring text = Compose(image, messages.load_failed, LoadFailureReason(result, image.length));
+  if (!note.empty()) text += L"\n\n" + note;
+  ShowWarningText(owner, text);
 }
 
 StoreOutcome StoreImageReporting(HWND owner, DataFileImage& image, const ImageMessages& messages, StoreKind kind) {
   if (kind == StoreKind::Overwrite && FileChangedOnDisk(image)) {
-    const std::wstring question = Compose(image, messages, IDS_CHANGED_ON_DISK);
+    const std::wstring question = Compose(image, IDS_CHANGED_ON_DISK);
     if (MessageBoxW(owner, question.c_str(), LoadText(IDS_WARNING_CAPTION).c_str(), MB_YESNO | MB_ICONWARNING) != IDYES) {
       return {false, StoreResult::WriteFailed};
     }
@@ -120,17 +145,21 @@ StoreOutcome StoreImageReporting(HWND owner, DataFileImage& image, const ImageMe
 void ShowStoreFailure(HWND owner, const DataFileImage& image, const ImageMessages& messages, StoreResult result) {
   switch (result) {
     case StoreResult::Stored: return;
-    case StoreResult::StoredWithoutBackup: ShowWarningText(owner, Compose(image, messages, IDS_BACKUP_FAILED)); return;
-    case StoreResult::ReadOnly:
-    case StoreResult::NotAFile:
-    case StoreResult::WriteFailed: ShowWarningText(owner, Compose(image, messages, messages.store_failed)); return;
+    case StoreResult::StoredWithoutBackup: ShowWarningText(owner, Compose(image, IDS_BACKUP_FAILED)); return;
+    default:
+      ShowWarningText(owner, Compose(image, messages.store_failed, StoreFailureReason(result, messages.save_as)));
+      return;
   }
 }
 
 SaveAnswer AskSaveChangesReporting(HWND owner, DataFileImage& image, const ImageMessages& messages) {
   if (!image.dirty || !IsImageOpen(image)) return SaveAnswer::NothingToSave;
-  if (!AskYesNo(owner, Compose(image, messages, messages.unsaved_changes), IDS_SAVE_QUESTION_CAPTION)) {
-    return SaveAnswer::ChangesDropped;
+  const std::wstring question = Compose(image, messages.unsaved_changes);
+  switch (MessageBoxW(owner, question.c_str(), LoadText(IDS_SAVE_QUESTION_CAPTION).c_str(),
+                      MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    case IDYES: break;
+    case IDNO: return SaveAnswer::ChangesDropped;
+    default: return SaveAnswer::Cancelled;
   }
   return StoreImageReporting(owner, image, messages).Stored() ? SaveAnswer::Stored : SaveAnswer::NotStored;
 }

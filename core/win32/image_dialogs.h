@@ -9,15 +9,21 @@
 
 #include "formats/data_image.h"
 
-// How a program words its image messages (string ids of its string table). With `name_path` the
-// image's full path stands on the first line of every box ("%s\n..."); without it the box names
-// no file.
+// How a program words its image messages (string ids of its string table). Every box names the
+// image's full path on its first line; a failure's box then says why and what to do. `save_as`
+// says whether the image can be stored elsewhere (名前を付けて保存), which a read-only file's box
+// then suggests.
 struct ImageMessages {
   UINT load_failed;
   UINT store_failed;
   UINT unsaved_changes;
-  bool name_path;
+  bool save_as;
 };
+
+// Why a load or a store failed and what the user can do, from its result; empty when there is
+// nothing more to say. `length` is the size the image needs.
+std::wstring LoadFailureReason(LoadResult result, int32_t length);
+std::wstring StoreFailureReason(StoreResult result, bool save_as);
 
 // A warning box (MB_ICONWARNING, OK) owned by `owner`; the caption is "警告" unless another
 // string id is given.
@@ -26,10 +32,10 @@ void ShowWarningText(HWND owner, const std::wstring& text, UINT caption_id = 0);
 // A question box (MB_YESNO, MB_ICONQUESTION); true when answered Yes.
 bool AskYesNo(HWND owner, const std::wstring& text, UINT caption_id);
 
-// Reads the image's file; a failure has been shown (ShowLoadFailure).
-LoadResult LoadImageReporting(HWND owner, DataFileImage& image, const ImageMessages& messages);
 // The message of a failed load of the image's file, chosen by `result`.
-void ShowLoadFailure(HWND owner, const DataFileImage& image, const ImageMessages& messages, LoadResult result);
+// `note`, when there is one, ends the box after an empty line.
+void ShowLoadFailure(HWND owner, const DataFileImage& image, const ImageMessages& messages, LoadResult result,
+                     const std::wstring& note = {});
 
 // What storing an image came to: the store's own result, or no store at all when the user
 // declined to overwrite a file that changed on disk.
@@ -48,14 +54,16 @@ StoreOutcome StoreImageReporting(HWND owner, DataFileImage& image, const ImageMe
 // The message of a store that ended in `result` (StoredWithoutBackup: the backup's).
 void ShowStoreFailure(HWND owner, const DataFileImage& image, const ImageMessages& messages, StoreResult result);
 
-// The question about unsaved changes and what came of it. Only NotStored stops the command that
-// asked.
+// The question about unsaved changes (はい, いいえ, キャンセル) and what came of it. Cancelled and
+// NotStored stop the command that asked (Stops).
 enum class SaveAnswer {
   NothingToSave,  // no file open, or no changes: nothing was asked
   ChangesDropped, // answered No
   Stored,         // answered Yes, and the store succeeded
   NotStored,      // answered Yes, and the store failed or was declined
+  Cancelled,      // answered Cancel (or Esc, or the box closed): nothing happens
 };
+inline bool Stops(SaveAnswer answer) { return answer == SaveAnswer::NotStored || answer == SaveAnswer::Cancelled; }
 SaveAnswer AskSaveChangesReporting(HWND owner, DataFileImage& image, const ImageMessages& messages);
 
 // What a file dialog offers: the string ids of its filter (parts separated by "|") and of the

@@ -41,3 +41,18 @@
 #define IDS_REDO 161
 #define IDS_UNDO_STEP 162               // "%1": the command's name, "%2": the records it touched
 #define IDS_REDO_STEP 163
+// Why a load or a store failed and what to do (win32/image_dialogs.cpp), on the line after the
+// program's own text.
+#define IDS_WHY_NOT_FOUND 210
+#define IDS_WHY_NOT_READABLE 211
+#define IDS_WHY_IN_USE_LOAD 212
+#define IDS_WHY_FOLDER_LOAD 213
+#define IDS_WHY_TOO_SHORT 214           // "%1": the bytes a file of its kind holds
+#define IDS_WHY_READ_ONLY 215           // with 名前を付けて保存 to turn to
+#define IDS_WHY_READ_ONLY_IN_PLACE 216  // for a file stored only where it is
+#define IDS_WHY_FOLDER_STORE 217
+#define IDS_WHY_NOT_WRITABLE 218
+#define IDS_WHY_IN_USE_STORE 219
+#define IDS_WHY_DISK_FULL 220
+#define IDS_WHY_PATH_TOO_LONG 221
+#define IDS_WHY_WRITE_FAILED 222

@@ -75,7 +75,7 @@ TEST_F(DataImageTest, LoadOutcomesByFileLength) {
       {"exact length", 0, 1, LoadResult::Loaded, 0},
       {"100 bytes longer", 100, 1, LoadResult::Loaded, 0},
       {"one byte short", -1, 1, LoadResult::TooShort, 0},
-      {"missing file", -999, 1, LoadResult::CannotOpen, 1},
+      {"missing file", -999, 1, LoadResult::NotFound, 1},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -236,7 +236,9 @@ TEST_F(DataImageTest, ReadOnlyFileIsRefusedAndKept) {
 class FailingFileSystem : public FileSystem {
  public:
   enum Step { FailCreate, FailWriteAfter, FailCommit, FailReplace };
-  FailingFileSystem(Step step, size_t bytes = 0) : step_(step), bytes_(bytes) {}
+  FailingFileSystem(Step step, size_t bytes = 0, FileFailure why = FileFailure::Other)
+      : step_(step), bytes_(bytes), why_(why) {}
+  FileFailure LastFailure() override { return why_; }
   std::unique_ptr<InputFile> OpenForReading(const char* path) override { return real_.OpenForReading(path); }
   FileStamp Stat(const char* path) override { return real_.Stat(path); }
   std::unique_ptr<OutputFile> CreateNew(const char* path, bool& exists) override {
@@ -273,6 +275,7 @@ class FailingFileSystem : public FileSystem {
   FileSystem& real_ = PlatformFileSystem();
   Step step_;
   size_t bytes_;
+  FileFailure why_;
 };
 
 TEST_F(DataImageTest, AFailureAtAnyStepLeavesTheOldFileWholeAndNoTemporaryFile) {
@@ -280,15 +283,19 @@ TEST_F(DataImageTest, AFailureAtAnyStepLeavesTheOldFileWholeAndNoTemporaryFile) 
     const char* name;
     FailingFileSystem::Step step;
     size_t bytes;
+    FileFailure why = FileFailure::Other;  // what the file system says of the failure
+    StoreResult result = StoreResult::WriteFailed;
   };
   const Row rows[] = {
       {"cannot create", FailingFileSystem::FailCreate, 0},
+      {"folder not writable", FailingFileSystem::FailCreate, 0, FileFailure::AccessDenied, StoreResult::AccessDenied},
       {"fails after 0 bytes", FailingFileSystem::FailWriteAfter, 0},
       {"fails after 1 byte", FailingFileSystem::FailWriteAfter, 1},
-      {"fails after 4096 bytes", FailingFileSystem::FailWriteAfter, 4096},
+      {"fails after 4096 bytes", FailingFileSystem::FailWriteAfter, 4096, FileFailure::DiskFull, StoreResult::DiskFull},
       {"fails before the last byte", FailingFileSystem::FailWriteAfter, SAVE_FILE_LENGTH - 1},
       {"flush fails", FailingFileSystem::FailCommit, 0},
       {"replace fails", FailingFileSystem::FailReplace, 0},
+      {"target in use", FailingFileSystem::FailReplace, 0, FileFailure::InUse, StoreResult::InUse},
   };
   fs::path path = dir_ / "data.sav";
   auto original = Pattern(SAVE_FILE_LENGTH, 5);
@@ -298,8 +305,8 @@ TEST_F(DataImageTest, AFailureAtAnyStepLeavesTheOldFileWholeAndNoTemporaryFile) 
     Open(path);
     Fill(6);
     image_.dirty = 1;
-    FailingFileSystem failing(row.step, row.bytes);
-    EXPECT_EQ(WriteImageFile(image_, StoreKind::Overwrite, failing), StoreResult::WriteFailed);
+    FailingFileSystem failing(row.step, row.bytes, row.why);
+    EXPECT_EQ(WriteImageFile(image_, StoreKind::Overwrite, failing), row.result);
     EXPECT_EQ(image_.dirty, 1);
     EXPECT_EQ(ReadBytes(path), original);
     EXPECT_EQ(FilesInDir(), std::vector<std::string>{"data.sav"});
@@ -323,7 +330,7 @@ TEST_F(DataImageTest, FullDiskLeavesTheOldFileWhole) {
   std::vector<uint8_t> after = ReadBytes(path);
   size_t files = static_cast<size_t>(std::distance(fs::directory_iterator(mount_point), fs::directory_iterator()));
   umount(mount_point.c_str());
-  EXPECT_EQ(result, StoreResult::WriteFailed);
+  EXPECT_EQ(result, StoreResult::DiskFull);
   EXPECT_EQ(image_.dirty, 1);
   EXPECT_EQ(after, original);
   EXPECT_EQ(files, 1u);
@@ -341,7 +348,7 @@ TEST_F(DataImageTest, UnwritableFolderFailsAndKeepsTheFile) {
   }
   StoreResult result = WriteImageFile(image_);
   std::system(("chattr -i '" + dir_.string() + "'").c_str());
-  EXPECT_EQ(result, StoreResult::WriteFailed);
+  EXPECT_EQ(result, StoreResult::AccessDenied);
   EXPECT_EQ(image_.dirty, 1);
   EXPECT_EQ(ReadBytes(path), original);
 }
