@@ -11,10 +11,13 @@ include(CheckLinkerFlag)
 
 set(EDITORS_PRODUCT_NAME "Quillmere-Varnholt")
 set(EDITORS_RELEASE_DIR ${CMAKE_BINARY_DIR}/release)  # generated resources and texts
+# The Windows the package runs on, as its README says: a 64-bit build does not run on 32-bit Windows.
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   set(EDITORS_PACKAGE_SUFFIX win32)
+  set(EDITORS_WINDOWS_EDITIONS "32 ビット版・64 ビット版")
 else()
   set(EDITORS_PACKAGE_SUFFIX win64)
+  set(EDITORS_WINDOWS_EDITIONS "64 ビット版のみ。32 ビット版の Windows では動きません")
 endif()
 set(EDITORS_PACKAGE_NAME ${EDITORS_PRODUCT_NAME}-${PROJECT_VERSION}-${EDITORS_PACKAGE_SUFFIX})
 set(EDITORS_DIST_DIR ${CMAKE_BINARY_DIR}/dist CACHE PATH "Folder that package_zip writes the release ZIP into")

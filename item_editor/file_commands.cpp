@@ -69,10 +69,40 @@ void CloseItemEditor(HWND dialog) {
 void OpenDroppedSaveFile(HWND dialog, HDROP drop) { OpenDroppedFile(dialog, SAVE_DOCUMENT, drop); }
 void OpenCommandLineSaveFile(HWND dialog) { OpenCommandLineFile(dialog, SAVE_DOCUMENT); }
 
-// The save file's name while one is open, else the scenario's; "*" while either holds unsaved
-// changes, since both are stored by this window.
+// Both files' names, each marked when it holds unsaved changes: "D_SCE.S8* / work3.sav - Varnholt".
 void ShowItemEditorTitle(HWND dialog) {
-  const DataFileImage& save = Image(SAVE_SLOT);
-  const DataFileImage& scenario = Image(SCENARIO_SLOT);
-  ShowDocumentTitle(dialog, IsImageOpen(save) ? &save : &scenario, save.dirty != 0 || scenario.dirty != 0);
+  const DataFileImage* const images[] = {&Image(SCENARIO_SLOT), &Image(SAVE_SLOT)};
+  ShowDocumentsTitle(dialog, images);
+}
+
+// Ctrl+S: the save file when one is open and changed, else the scenario file.
+bool StoresSaveFile() { return IsImageOpen(Image(SAVE_SLOT)) && Image(SAVE_SLOT).dirty != 0; }
+void StoreChangedFile(HWND dialog) {
+  if (StoresSaveFile()) {
+    OverwriteSaveFile(dialog);
+  } else {
+    OverwriteScenarioFile(dialog);
+  }
+}
+
+namespace {
+
+// The entry's text as the menu resource gives it, with "\tCtrl+S" after it when `key`.
+void ShowKeyHint(HMENU menu, UINT id, bool key) {
+  wchar_t shown[128] = L"";
+  GetMenuStringW(menu, id, shown, 128, MF_BYCOMMAND);
+  std::wstring text = shown;
+  text = text.substr(0, text.find(L'\t'));
+  if (key) text += L"\tCtrl+S";
+  if (text != shown) ModifyMenuW(menu, id, MF_BYCOMMAND | MF_STRING, id, text.c_str());
+}
+
+}  // namespace
+
+void ShowStoreKey(HWND dialog) {
+  HMENU menu = GetMenu(dialog);
+  if (menu == nullptr) return;
+  const bool save = StoresSaveFile();
+  ShowKeyHint(menu, ID_FILE_OVERWRITE_SAVE, save);
+  ShowKeyHint(menu, ID_FILE_OVERWRITE_SCENARIO, !save);
 }

@@ -14,10 +14,12 @@
 #include "platform/win_text_boundary.h"
 #include "release_resources.h"
 #include "varnholt_resource.h"
+#include "win32/about_box.h"
 #include "win32/controls.h"
 #include "win32/file_commands.h"
 #include "win32/image_dialogs.h"
 #include "win32/kana_binding.h"
+#include "win32/status_line.h"
 #include "win32/string_table.h"
 
 namespace {
@@ -137,8 +139,8 @@ BOOL StartItemEditor(HWND dialog, ItemEditorStart& start) {
   BindKanaJump(GetDlgItem(dialog, IDC_ITEM_OWNER), g_item_editor.owner_jump);
   DragAcceptFiles(dialog, TRUE);
   ShowProgramIcon(dialog, IDI_PROGRAM);
-  ShowItemEditorTitle(dialog);
-  ShowEditMenu(dialog, g_item_editor.steps);
+  CreateStatusLine(dialog);
+  ShowItemEditorState(dialog);
   ShowCurrentItem(dialog);  // no owner: no save file is open yet
   ShowWindow(dialog, SW_SHOW);
   return TRUE;
@@ -151,7 +153,8 @@ BOOL RunItemCommand(HWND dialog, int id, int code) {
       if (code != LBN_SELCHANGE) return FALSE;
       ChangeCurrentItem(dialog);
       return TRUE;
-    case IDC_SELECT_ALL: SelectAllItems(dialog); return TRUE;
+    case IDC_SELECT_ALL:
+    case ID_EDIT_SELECT_ALL: SelectAllItems(dialog); return TRUE;
     case IDC_INVERT_SELECTION: InvertItemSelection(dialog); return TRUE;
     case IDC_UPDATE_NAME: UpdateItemName(dialog); return TRUE;
     case IDC_UPDATE_TYPE: UpdateItemType(dialog); return TRUE;
@@ -168,10 +171,12 @@ BOOL RunItemCommand(HWND dialog, int id, int code) {
     case ID_FILE_OVERWRITE_SAVE: OverwriteSaveFile(dialog); return TRUE;
     case ID_FILE_CLOSE_SAVE: CloseSaveFile(dialog); return TRUE;
     case ID_FILE_OVERWRITE_SCENARIO: OverwriteScenarioFile(dialog); return TRUE;
+    case ID_FILE_STORE_CHANGED: StoreChangedFile(dialog); return TRUE;
     case ID_FILE_EXPORT_CSV: ExportItemsToCsv(dialog); return TRUE;
     case ID_FILE_IMPORT_CSV: ImportItemsFromCsv(dialog); return TRUE;
     case ID_EDIT_UNDO: UndoStep(dialog, g_item_editor.steps); return TRUE;
     case ID_EDIT_REDO: RedoStep(dialog, g_item_editor.steps); return TRUE;
+    case ID_HELP_ABOUT: ShowAboutBox(dialog, IDI_PROGRAM); return TRUE;
     default: return FALSE;  // IDOK and IDCANCEL included: Enter and Esc do nothing
   }
 }
@@ -195,6 +200,25 @@ UINT StepName(int32_t command) {
 
 int32_t ItemsChanged(const EditStep& step) { return ItemsInStep(step, SCENARIO_SLOT, SAVE_SLOT); }
 
+// What a kept step set, for the status line: the field and the value its control shows; 全て更新,
+// 初期化 and an import are told by their name.
+StepReport ReportStep(HWND dialog, int32_t command) {
+  struct Entry {
+    int32_t command;
+    int input;
+  };
+  static const Entry ENTRIES[] = {{IDC_UPDATE_NAME, IDC_ITEM_NAME},         {IDC_UPDATE_TYPE, IDC_ITEM_TYPE},
+                                  {IDC_UPDATE_IMAGE, IDC_ITEM_IMAGE},       {IDC_UPDATE_PRICE, IDC_ITEM_PRICE},
+                                  {IDC_UPDATE_INCREASE, IDC_ITEM_INCREASE}, {IDC_UPDATE_SKILL, IDC_ITEM_SKILL},
+                                  {IDC_UPDATE_OWNER, IDC_ITEM_OWNER}};
+  for (const Entry& entry : ENTRIES) {
+    if (entry.command == command) {
+      return {LoadText(StepName(command)), ShownText(dialog, entry.input), command == IDC_UPDATE_NAME};
+    }
+  }
+  return {};
+}
+
 }  // namespace
 
 ItemEditorState g_item_editor = {
@@ -203,7 +227,15 @@ ItemEditorState g_item_editor = {
     {},
     {},
     {nullptr, JumpOwnerList},
-    {{}, g_item_editor.images, CaptureItemView, ShowItemView, ItemsChanged, StepName, IDS_ITEM_COUNT}};
+    {{}, g_item_editor.images, CaptureItemView, ShowItemView, ItemsChanged, StepName, IDS_ITEM_COUNT, ReportStep}};
+
+// After every command: the title, the File menu's Ctrl+S, the Edit menu and the selection's count.
+void ShowItemEditorState(HWND dialog) {
+  ShowItemEditorTitle(dialog);
+  ShowStoreKey(dialog);
+  ShowEditMenu(dialog, g_item_editor.steps);
+  ShowSelectionStatus(dialog, IDC_ITEM_LIST);
+}
 
 HWND CreateItemDialog(HINSTANCE instance, ItemEditorStart* start) {
   ItemEditorStart started = ItemEditorStart::NoWindow;
@@ -224,14 +256,12 @@ INT_PTR CALLBACK ItemDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM
       BOOL handled = FALSE;
       RunAsStep(dialog, g_item_editor.steps, LOWORD(wparam),
                 [&] { handled = RunItemCommand(dialog, LOWORD(wparam), HIWORD(wparam)); });
-      ShowItemEditorTitle(dialog);
-      ShowEditMenu(dialog, g_item_editor.steps);
+      ShowItemEditorState(dialog);
       return handled;
     }
     case WM_DROPFILES:
       OpenDroppedSaveFile(dialog, reinterpret_cast<HDROP>(wparam));
-      ShowItemEditorTitle(dialog);
-      ShowEditMenu(dialog, g_item_editor.steps);
+      ShowItemEditorState(dialog);
       return TRUE;
     case WM_CLOSE: CloseItemEditor(dialog); return TRUE;
     default: return FALSE;

@@ -64,8 +64,14 @@ void ImportItemsFromCsv(HWND dialog);
 // A save file dropped on the window or named on the command line opens as the File menu's does.
 void OpenDroppedSaveFile(HWND dialog, HDROP drop);
 void OpenCommandLineSaveFile(HWND dialog);
-// "<file name> - Varnholt": the save file's name while one is open, else the scenario's.
+// "D_SCE.S8* / work3.sav - Varnholt": each open file's name, "*" after each that holds changes.
 void ShowItemEditorTitle(HWND dialog);
+// Ctrl+S (ID_FILE_STORE_CHANGED): stores the save file when one is open and changed, else the
+// scenario file; the File menu shows the key beside the entry it would run (ShowStoreKey).
+void StoreChangedFile(HWND dialog);
+// What every command ends with: the title, the File and Edit menus and the selection's count.
+void ShowItemEditorState(HWND dialog);
+void ShowStoreKey(HWND dialog);
 
 // Selects the rows of `selection` again, puts the caret on the current item and the top row back.
 void RestoreItemSelection(HWND list, const ListSelection& selection);

@@ -13,6 +13,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     return 0;
   }
   OpenCommandLineSaveFile(dialog);
-  ShowItemEditorTitle(dialog);
+  ShowItemEditorState(dialog);
   return RunDialogMessageLoop(dialog);
 }

@@ -44,6 +44,8 @@
 // ファイル, after a separator: the item table (and the owners) as a CSV file.
 #define ID_FILE_EXPORT_CSV 40006
 #define ID_FILE_IMPORT_CSV 40007
+// Ctrl+S: the save file when it holds changes, else the scenario file.
+#define ID_FILE_STORE_CHANGED 40008
 
 // Texts (string table): warnings, questions and the choice lists; an entry of a choice list is its
 // first id plus its index.

@@ -11,6 +11,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     return 0;
   }
   OpenCommandLineSaveFile(dialog);
-  ShowOfficerEditorTitle(dialog);
+  ShowOfficerEditorState(dialog);
   return RunDialogMessageLoop(dialog);
 }

@@ -9,9 +9,13 @@
 #include "officer_editor.h"
 #include "quillmere_resource.h"
 #include "release_resources.h"
+#include "win32/about_box.h"
 #include "win32/controls.h"
 #include "win32/file_commands.h"
 #include "win32/kana_binding.h"
+#include "win32/shared_strings.h"
+#include "win32/status_line.h"
+#include "win32/string_table.h"
 
 namespace {
 
@@ -47,6 +51,8 @@ BOOL InitOfficerDialog(HWND dialog) {
   BindKanaJump(GetDlgItem(dialog, IDC_OFFICER_LIST), g_officer_editor.list_jump);
   DragAcceptFiles(dialog, TRUE);
   ShowProgramIcon(dialog, IDI_PROGRAM);
+  CreateStatusLine(dialog);
+  ShowSelectionStatus(dialog, IDC_OFFICER_LIST);
   ShowEditMenu(dialog, g_officer_editor.steps);
   ShowWindow(dialog, SW_SHOW);
   return TRUE;
@@ -64,7 +70,8 @@ BOOL RunOfficerCommand(HWND dialog, int id) {
     case ID_SORT_BY_ID: RefreshOfficerList(dialog, SORT_BY_ID); return TRUE;
     case ID_SORT_BY_READING: RefreshOfficerList(dialog, SORT_BY_READING); return TRUE;
     case ID_SORT_REVERSE: RefreshOfficerList(dialog, SORT_REVERSE); return TRUE;
-    case IDC_SELECT_ALL: SelectAllOfficers(dialog); return TRUE;
+    case IDC_SELECT_ALL:
+    case ID_EDIT_SELECT_ALL: SelectAllOfficers(dialog); return TRUE;
     case IDC_INVERT_SELECTION: InvertOfficerSelection(dialog); return TRUE;
     case IDC_SET_FAMILY_NAME: UpdateFamilyName(dialog); return TRUE;
     case IDC_SET_GIVEN_NAME: UpdateGivenName(dialog); return TRUE;
@@ -79,6 +86,7 @@ BOOL RunOfficerCommand(HWND dialog, int id) {
     case IDC_SET_TACTIC_RANK: UpdateTacticRank(dialog); return TRUE;
     case ID_EDIT_UNDO: UndoStep(dialog, g_officer_editor.steps); return TRUE;
     case ID_EDIT_REDO: RedoStep(dialog, g_officer_editor.steps); return TRUE;
+    case ID_HELP_ABOUT: ShowAboutBox(dialog, IDI_PROGRAM); return TRUE;
     default: return FALSE;  // IDOK and IDCANCEL included: Enter and Esc do nothing
   }
 }
@@ -104,6 +112,33 @@ UINT StepName(int32_t command) {
 
 int32_t OfficersChanged(const EditStep& step) { return OfficersInStep(step, 0); }
 
+// What a kept step set, for the status line: the field and the value its controls show.
+StepReport ReportStep(HWND dialog, int32_t command) {
+  struct Entry {
+    int32_t command;
+    int input;   // the control that holds the value written
+    bool name;   // a name: the value in 「」
+  };
+  static const Entry ENTRIES[] = {
+      {IDC_SET_FAMILY_NAME, IDC_FAMILY_NAME, true},   {IDC_SET_GIVEN_NAME, IDC_GIVEN_NAME, true},
+      {IDC_SET_COURTESY_NAME, IDC_COURTESY_NAME, true}, {IDC_SET_READING, IDC_READING, true},
+      {IDC_SET_FACE_NUMBER, IDC_FACE_NUMBER, false},  {IDC_SET_BIRTH_YEAR, IDC_BIRTH_YEAR, false},
+      {IDC_SET_LIFE_SPAN, IDC_LIFE_SPAN, false},      {IDC_SET_LOYALTY, IDC_LOYALTY, false}};
+  for (const Entry& entry : ENTRIES) {
+    if (entry.command == command) return {LoadText(StepName(command)), ShownText(dialog, entry.input), entry.name};
+  }
+  switch (command) {
+    case IDC_SET_ABILITY: return {ShownText(dialog, IDC_ABILITY), ShownText(dialog, IDC_ABILITY_VALUE)};
+    case IDC_SET_SKILL:
+      return {FormatText(IDS_STATUS_NAMED_FIELD, {LoadText(IDS_STEP_SKILL), ShownText(dialog, IDC_SKILL)}),
+              ShownText(dialog, IDC_SKILL_STATE)};
+    case IDC_SET_TACTIC_RANK:
+      return {FormatText(IDS_STATUS_NAMED_FIELD, {LoadText(IDS_STEP_TACTIC_RANK), ShownText(dialog, IDC_TACTIC)}),
+              ShownText(dialog, IDC_TACTIC_RANK)};
+    default: return {};
+  }
+}
+
 }  // namespace
 
 OfficerEditorState g_officer_editor = {
@@ -111,7 +146,21 @@ OfficerEditorState g_officer_editor = {
     {},
     {},
     {nullptr, JumpOfficerList},
-    {{}, {&g_officer_editor.save, 1}, CaptureOfficerView, ShowOfficerView, OfficersChanged, StepName, IDS_OFFICER_COUNT}};
+    {{},
+     {&g_officer_editor.save, 1},
+     CaptureOfficerView,
+     ShowOfficerView,
+     OfficersChanged,
+     StepName,
+     IDS_OFFICER_COUNT,
+     ReportStep}};
+
+// After every command: the title, the Edit menu and the selection's count.
+void ShowOfficerEditorState(HWND dialog) {
+  ShowOfficerEditorTitle(dialog);
+  ShowEditMenu(dialog, g_officer_editor.steps);
+  ShowSelectionStatus(dialog, IDC_OFFICER_LIST);
+}
 
 HWND CreateOfficerDialog(HINSTANCE instance) {
   return CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_DIALOG1), nullptr, OfficerDialogProc, 0);
@@ -123,14 +172,12 @@ INT_PTR CALLBACK OfficerDialogProc(HWND dialog, UINT message, WPARAM wparam, LPA
     case WM_COMMAND: {
       BOOL handled = FALSE;
       RunAsStep(dialog, g_officer_editor.steps, LOWORD(wparam), [&] { handled = RunOfficerCommand(dialog, LOWORD(wparam)); });
-      ShowOfficerEditorTitle(dialog);
-      ShowEditMenu(dialog, g_officer_editor.steps);
+      ShowOfficerEditorState(dialog);
       return handled;
     }
     case WM_DROPFILES:
       OpenDroppedSaveFile(dialog, reinterpret_cast<HDROP>(wparam));
-      ShowOfficerEditorTitle(dialog);
-      ShowEditMenu(dialog, g_officer_editor.steps);
+      ShowOfficerEditorState(dialog);
       return TRUE;
     case WM_CLOSE: CloseOfficerEditor(dialog); return TRUE;
     default: return FALSE;

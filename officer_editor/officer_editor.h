@@ -82,3 +82,5 @@ void OpenDroppedSaveFile(HWND dialog, HDROP drop);
 void OpenCommandLineSaveFile(HWND dialog);
 // "<file name> - Quillmere", with "*" while the save image holds unsaved changes.
 void ShowOfficerEditorTitle(HWND dialog);
+// What every command ends with: the title, the Edit menu and the status line's selection count.
+void ShowOfficerEditorState(HWND dialog);

@@ -31,6 +31,7 @@ LoadResult LoadFailure(FileSystem& fs, const PathChar* path) {
 // What a failed write of `fs` comes to for a store.
 StoreResult StoreFailure(FileSystem& fs) {
   switch (fs.LastFailure()) {
+    case FileFailure::NotFound: return StoreResult::NoFolder;
     case FileFailure::AccessDenied: return StoreResult::AccessDenied;
     case FileFailure::InUse: return StoreResult::InUse;
     case FileFailure::DiskFull: return StoreResult::DiskFull;

@@ -74,6 +74,7 @@ enum class StoreResult {
   NotAFile,            // the path names a folder: nothing was written
   WriteFailed,         // the file could not be written; the file on disk is unchanged
   // As WriteFailed, and why:
+  NoFolder,            // the folder named is not there
   AccessDenied,        // the folder or the file may not be written
   InUse,               // another program holds the file open or locked
   DiskFull,

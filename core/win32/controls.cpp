@@ -31,3 +31,10 @@ WNDPROC SubclassControl(HWND control, WNDPROC procedure) {
   SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
   return previous;
 }
+
+std::wstring ShownText(HWND dialog, int control_id) {
+  HWND control = GetDlgItem(dialog, control_id);
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+  return text;
+}

@@ -14,6 +14,9 @@ bool ReadControlText(HWND dialog, int control_id, std::string& text);
 // The warning for such an input, in the editors' style; `caption_id` as ShowWarning's.
 void WarnNotStorable(HWND dialog, UINT caption_id = 0);
 
+// The text a control shows, as it shows it (an edit's text, a drop-down list's chosen entry).
+std::wstring ShownText(HWND dialog, int control_id);
+
 // Shows Shift-JIS bytes as the control's text.
 void SetControlText(HWND dialog, int control_id, std::string_view text);
 

@@ -8,6 +8,7 @@
 #include "win32/csv_messages.h"
 #include "win32/image_dialogs.h"
 #include "win32/shared_strings.h"
+#include "win32/status_line.h"
 #include "win32/string_table.h"
 
 namespace {
@@ -47,6 +48,7 @@ void ShowCsvImportResult(HWND owner, const CsvImportResult& result, const std::w
     return;
   }
   std::wstring text = CsvChangesMessage(result);
+  ShowStatusText(owner, text);
   if (!note.empty()) text += L"\n" + note;
   MessageBoxW(owner, text.c_str(), LoadText(IDS_CSV_IMPORTED_CAPTION).c_str(), MB_OK | MB_ICONINFORMATION);
 }

@@ -7,9 +7,19 @@
 
 #include "platform/win_text_boundary.h"
 #include "win32/shared_strings.h"
+#include "win32/status_line.h"
 #include "win32/string_table.h"
 
 namespace {
+
+// The name of the file at `path`: what follows its last separator.
+const wchar_t* FileName(const wchar_t* path) {
+  const wchar_t* name = path;
+  for (const wchar_t* c = path; *c != L'\0'; ++c) {
+    if (*c == L'\\' || *c == L'/') name = c + 1;
+  }
+  return name;
+}
 
 // The image was read or closed: the steps that changed it are of another file.
 void ForgetSteps(const ImageDocument& document) { document.steps->history.Clear(document.step_image); }
@@ -26,13 +36,19 @@ LoadResult LoadDocument(HWND dialog, const ImageDocument& document, const std::w
 // A stored image is clean at this place of the history: undoing past it marks it changed again.
 StoreOutcome StoreDocument(HWND dialog, const ImageDocument& document, StoreKind kind) {
   const StoreOutcome outcome = StoreImageReporting(dialog, *document.image, *document.messages, kind);
-  if (outcome.Stored()) document.steps->history.MarkStored(document.step_image);
+  if (outcome.Stored()) {
+    document.steps->history.MarkStored(document.step_image);
+    ShowStatusText(dialog, FormatText(IDS_STATUS_STORED, {FileName(document.image->path)}));
+  }
   return outcome;
 }
 
 SaveAnswer AskToSaveDocument(HWND dialog, const ImageDocument& document) {
   const SaveAnswer answer = AskSaveChangesReporting(dialog, *document.image, *document.messages);
-  if (answer == SaveAnswer::Stored) document.steps->history.MarkStored(document.step_image);
+  if (answer == SaveAnswer::Stored) {
+    document.steps->history.MarkStored(document.step_image);
+    ShowStatusText(dialog, FormatText(IDS_STATUS_STORED, {FileName(document.image->path)}));
+  }
   return answer;
 }
 
@@ -54,6 +70,7 @@ void LoadChosenFile(HWND dialog, const ImageDocument& document, const PathChar* 
     return;
   }
   document.show_loaded(dialog);
+  ShowStatusText(dialog, FormatText(IDS_STATUS_OPENED, {FileName(path)}));
 }
 
 }  // namespace
@@ -92,18 +109,34 @@ void OpenCommandLineFile(HWND dialog, const ImageDocument& document) {
   LocalFree(arguments);
 }
 
+namespace {
+
+void SetTitle(HWND dialog, const std::wstring& title) {
+  wchar_t shown[2 * PATH_CAPACITY + 64] = L"";
+  GetWindowTextW(dialog, shown, 2 * PATH_CAPACITY + 64);
+  if (title != shown) SetWindowTextW(dialog, title.c_str());
+}
+
+}  // namespace
+
 void ShowDocumentTitle(HWND dialog, const DataFileImage* named, bool changed) {
   std::wstring title = LoadText(IDS_PROGRAM_NAME);
   if (named != nullptr && IsImageOpen(*named)) {
-    const wchar_t* name = named->path;
-    for (const wchar_t* c = named->path; *c != L'\0'; ++c) {
-      if (*c == L'\\' || *c == L'/') name = c + 1;
-    }
-    title = (changed ? L"*" : L"") + std::wstring(name) + L" - " + title;
+    title = (changed ? L"*" : L"") + std::wstring(FileName(named->path)) + L" - " + title;
   }
-  wchar_t shown[PATH_CAPACITY + 64] = L"";
-  GetWindowTextW(dialog, shown, PATH_CAPACITY + 64);
-  if (title != shown) SetWindowTextW(dialog, title.c_str());
+  SetTitle(dialog, title);
+}
+
+void ShowDocumentsTitle(HWND dialog, std::span<const DataFileImage* const> images) {
+  std::wstring names;
+  for (const DataFileImage* image : images) {
+    if (!IsImageOpen(*image)) continue;
+    if (!names.empty()) names += L" / ";
+    names += FileName(image->path);
+    if (image->dirty) names += L"*";
+  }
+  const std::wstring program = LoadText(IDS_PROGRAM_NAME);
+  SetTitle(dialog, names.empty() ? program : names + L" - " + program);
 }
 
 void SaveDocumentAs(HWND dialog, const ImageDocument& document) {

@@ -31,8 +31,8 @@ LoadResult LoadDocument(HWND dialog, const ImageDocument& document, const std::w
 StoreOutcome StoreDocument(HWND dialog, const ImageDocument& document, StoreKind kind = StoreKind::Overwrite);
 SaveAnswer AskToSaveDocument(HWND dialog, const ImageDocument& document);
 
-// Asks about unsaved changes, lets the user choose a save file, and loads it in place of whatever
-// was open. A failed load leaves no file open and the view empty; the changes of the file open
+// Asks about unsaved changes (キャンセル stops here), lets the user choose a save file, and loads it
+// in place of whatever was open. A failed load leaves no file open and the view empty; the changes of the file open
 // before were already declined at the question, so nothing is left to ask about.
 void OpenDocument(HWND dialog, const ImageDocument& document);
 // Opens a file named from outside the File menu, exactly as the File menu's open does after its
@@ -46,6 +46,9 @@ void OpenCommandLineFile(HWND dialog, const ImageDocument& document);
 // The window's title: "<file name> - <program>" while `named` is open, with "*" before the name
 // while `changed`; the program's name alone otherwise. Set only when it differs.
 void ShowDocumentTitle(HWND dialog, const DataFileImage* named, bool changed);
+// The title of a window over several files: the name of each open one, with "*" after the name of
+// each that holds unsaved changes ("D_SCE.S8* / work3.sav - Varnholt").
+void ShowDocumentsTitle(HWND dialog, std::span<const DataFileImage* const> images);
 
 // Puts the program's own icon (the icon resource `icon_id`) into the window's caption and task bar
 // button.

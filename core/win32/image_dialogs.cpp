@@ -112,6 +112,7 @@ std::wstring StoreFailureReason(StoreResult result, bool save_as) {
   switch (result) {
     case StoreResult::ReadOnly: return LoadText(save_as ? IDS_WHY_READ_ONLY : IDS_WHY_READ_ONLY_IN_PLACE);
     case StoreResult::NotAFile: return LoadText(IDS_WHY_FOLDER_STORE);
+    case StoreResult::NoFolder: return LoadText(IDS_WHY_NO_FOLDER);
     case StoreResult::AccessDenied: return LoadText(IDS_WHY_NOT_WRITABLE);
     case StoreResult::InUse: return LoadText(IDS_WHY_IN_USE_STORE);
     case StoreResult::DiskFull: return LoadText(IDS_WHY_DISK_FULL);

@@ -11,8 +11,14 @@ void ReportNoWindow() {
 
 // The loop uses the W functions, as the dialog and its controls are UTF-16 windows: an A loop
 // would pass typed characters through the system's ANSI code page.
+DialogKeys LoadDialogKeys() {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  return {LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_PROGRAM_KEYS)),
+          LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_EDIT_KEYS))};
+}
+
 int RunDialogMessageLoop(HWND dialog) {
-  HACCEL keys = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_EDIT_KEYS));
+  const DialogKeys keys = LoadDialogKeys();
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0)) DispatchDialogMessage(dialog, keys, message);
   return static_cast<int>(message.wParam);
@@ -27,8 +33,9 @@ bool IsTextField(HWND window) {
 
 }  // namespace
 
-void DispatchDialogMessage(HWND dialog, HACCEL keys, MSG& message) {
-  if (keys != nullptr && !IsTextField(GetFocus()) && TranslateAcceleratorW(dialog, keys, &message)) return;
+void DispatchDialogMessage(HWND dialog, const DialogKeys& keys, MSG& message) {
+  if (keys.program != nullptr && TranslateAcceleratorW(dialog, keys.program, &message)) return;
+  if (keys.edit != nullptr && !IsTextField(GetFocus()) && TranslateAcceleratorW(dialog, keys.edit, &message)) return;
   if (IsDialogMessageW(dialog, &message)) return;
   TranslateMessage(&message);
   DispatchMessageW(&message);

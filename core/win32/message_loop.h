@@ -6,9 +6,17 @@
 // The box shown when the program's dialog could not be created.
 void ReportNoWindow();
 
+// The program's two accelerator tables: its own (IDR_PROGRAM_KEYS: Ctrl+O, Ctrl+S, F1...), which
+// work wherever the focus is, and the shared one (IDR_EDIT_KEYS: Ctrl+Z, Ctrl+Y, Ctrl+A), whose
+// keys a text field with the focus keeps for itself.
+struct DialogKeys {
+  HACCEL program;
+  HACCEL edit;
+};
+DialogKeys LoadDialogKeys();
+
 // Runs the thread's message loop for `dialog` until WM_QUIT and returns the quit message's wParam.
 int RunDialogMessageLoop(HWND dialog);
-// One message of that loop: the keys of the program's accelerator table (IDR_EDIT_KEYS) become
-// the dialog's commands, except while a text field has the focus, where Ctrl+Z and the like keep
-// their meaning there; then the dialog's own keys (Tab, Enter...); then the message's window.
-void DispatchDialogMessage(HWND dialog, HACCEL keys, MSG& message);
+// One message of that loop: the accelerators become the dialog's commands; then the dialog's own
+// keys (Tab, Enter...); then the message's window.
+void DispatchDialogMessage(HWND dialog, const DialogKeys& keys, MSG& message);

@@ -36,7 +36,10 @@
 // Undo and redo (win32/edit_steps.cpp): the Edit menu's entries, their keys and texts.
 #define ID_EDIT_UNDO 40100
 #define ID_EDIT_REDO 40101
-#define IDR_EDIT_KEYS 200               // the accelerators of both programs
+#define IDR_EDIT_KEYS 200               // the accelerators a text field with the focus keeps for itself
+#define IDR_PROGRAM_KEYS 201            // each program's own accelerators, wherever the focus is
+#define ID_EDIT_SELECT_ALL 40102        // Ctrl+A: every row of the list
+#define ID_HELP_ABOUT 40103             // F1: the About box
 #define IDS_UNDO 160                    // the entry while there is nothing to undo
 #define IDS_REDO 161
 #define IDS_UNDO_STEP 162               // "%1": the command's name, "%2": the records it touched
@@ -56,3 +59,18 @@
 #define IDS_WHY_DISK_FULL 220
 #define IDS_WHY_PATH_TOO_LONG 221
 #define IDS_WHY_WRITE_FAILED 222
+#define IDS_WHY_NO_FOLDER 235
+// The About box (win32/about_box.cpp): "%1" the program's name, "%2" its version.
+#define IDS_ABOUT_CAPTION 223
+#define IDS_ABOUT_TEXT 224
+// The status line (win32/status_line.cpp, win32/edit_steps.cpp, win32/file_commands.cpp).
+#define IDS_SELECTION_STATUS 225   // each program's own: "選択 %1 / %2 人"
+#define IDS_STATUS_NO_CHANGES 226
+#define IDS_STATUS_SET_VALUE 227   // "%1": the records ("12 人"), "%2": the field, "%3": its value
+#define IDS_STATUS_SET_TEXT 228    // the same for a name, the value in 「」
+#define IDS_STATUS_CHANGED 229     // "%1": the records, "%2": the command's name
+#define IDS_STATUS_UNDONE 230      // "%1": the command's name, "%2": the records
+#define IDS_STATUS_REDONE 231
+#define IDS_STATUS_OPENED 232      // "%1": the file's name
+#define IDS_STATUS_STORED 233
+#define IDS_STATUS_NAMED_FIELD 234  // "%1「%2」": a field of a list (特技「騎射」)

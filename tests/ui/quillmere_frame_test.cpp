@@ -105,10 +105,10 @@ TEST_F(QuillmereTest, ChoiceListsAreFilledAndStartAtTheirFirstEntry) {
 TEST_F(QuillmereTest, MenuHoldsFileEditAndSortCommands) {
   HMENU menu = GetMenu(dialog_);
   ASSERT_NE(menu, nullptr);
-  ASSERT_EQ(GetMenuItemCount(menu), 3);
-  auto text_of = MenuText;
+  ASSERT_EQ(GetMenuItemCount(menu), 4);
+  auto text_of = MenuLabel;
   EXPECT_EQ(text_of(menu, 0, MF_BYPOSITION), Sjis("ファイル"));
-  EXPECT_EQ(text_of(menu, 1, MF_BYPOSITION), Sjis("編集(&E)"));
+  EXPECT_EQ(text_of(menu, 1, MF_BYPOSITION), Sjis("編集"));
   EXPECT_EQ(text_of(menu, 2, MF_BYPOSITION), Sjis("ソート"));
   struct Item {
     int pop_up, id;
@@ -171,7 +171,8 @@ TEST_F(QuillmereTest, ShortFileShowsTheReadFailureAndLeavesNoFileOpen) {
   answers_.ChooseFile(sample_path_);
   auto seen = Answered(ID_FILE_OPEN, {IDOK});
   ASSERT_EQ(seen.size(), 2u);
-  ExpectBox(seen[1], "ファイルの読み取りに失敗しました。", "警告", MB_ICONWARNING);
+  ExpectFileBox(seen[1], sample_path_, "ファイルの読み取りに失敗しました。", "警告", MB_ICONWARNING,
+                "ファイルが短すぎます。このデータのファイルは 374534 バイトあります。別のファイルを選んで下さい。");
   EXPECT_FALSE(IsImageOpen(g_officer_editor.save));
   EXPECT_EQ(ListCount(), 0);
   // With no file open the save commands do nothing and show nothing.
@@ -195,8 +196,8 @@ TEST_F(QuillmereTest, ClosingAsksOnlyWithUnsavedChanges) {
   Close();
   auto seen = answers_.TakeSeen();
   ASSERT_EQ(seen.size(), 1u);
-  ExpectBox(seen[0], "データが変更されています。保存しますか?", "データの保存", MB_ICONQUESTION);
-  EXPECT_EQ(seen[0].buttons, (std::vector<int>{IDYES, IDNO}));
+  ExpectFileBox(seen[0], sample_path_, "データが変更されています。保存しますか?", "データの保存", MB_ICONQUESTION);
+  EXPECT_EQ(seen[0].buttons, (std::vector<int>{IDCANCEL, IDYES, IDNO}));
   EXPECT_TRUE(TakeQuitMessage());
   EXPECT_EQ(ReadFileBytes(sample_path_), sample_);
 
@@ -220,8 +221,9 @@ TEST_F(QuillmereTest, FailingStoreOnCloseKeepsTheProgramAndTheFileOpen) {
   Close();
   auto seen = answers_.TakeSeen();
   ASSERT_EQ(seen.size(), 2u);
-  ExpectBox(seen[0], "データが変更されています。保存しますか?", "データの保存", MB_ICONQUESTION);
-  ExpectBox(seen[1], "ファイルの保存に失敗しました。", "警告", MB_ICONWARNING);
+  ExpectFileBox(seen[0], sample_path_, "データが変更されています。保存しますか?", "データの保存", MB_ICONQUESTION);
+  ExpectFileBox(seen[1], sample_path_, "ファイルの保存に失敗しました。", "警告", MB_ICONWARNING,
+                "読み取り専用のため書き込めません。ファイルは元のままです。名前を付けて保存で別の場所に保存して下さい。");
   EXPECT_FALSE(TakeQuitMessage());
   EXPECT_TRUE(IsImageOpen(g_officer_editor.save));
   EXPECT_EQ(g_officer_editor.save.dirty, 1);
@@ -268,11 +270,12 @@ TEST_F(QuillmereTest, SaveAsIntoAMissingFolderFailsAndOverwriteTriesThatPathAgai
   auto seen = Answered(ID_FILE_SAVE_AS, {IDOK});
   // The file dialog itself may complain about the folder; the program's own box comes last.
   ASSERT_GE(seen.size(), 2u);
-  ExpectBox(seen.back(), "ファイルの保存に失敗しました。", "警告", MB_ICONWARNING);
+  const char* no_folder = "保存先のフォルダーがありません。名前を付けて保存で別の場所を選んで下さい。";
+  ExpectFileBox(seen.back(), unreachable, "ファイルの保存に失敗しました。", "警告", MB_ICONWARNING, no_folder);
   EXPECT_EQ(Utf8OfWide(g_officer_editor.save.path), unreachable);
   seen = Answered(ID_FILE_SAVE, {IDOK});
   ASSERT_EQ(seen.size(), 1u);
-  ExpectBox(seen[0], "ファイルの保存に失敗しました。", "警告", MB_ICONWARNING);
+  ExpectFileBox(seen[0], unreachable, "ファイルの保存に失敗しました。", "警告", MB_ICONWARNING, no_folder);
 }
 
 TEST_F(QuillmereTest, EnterAndEscapeDoNothing) {
@@ -310,8 +313,8 @@ TEST_F(QuillmereTest, StoresProtectTheFilesOnDisk) {
   EXPECT_EQ(SaveAndRead(), theirs);
   auto seen = answers_.TakeSeen();
   ASSERT_EQ(seen.size(), 1u);
-  ExpectBox(seen[0], "このファイルは開いた後に他のプログラムによって変更されています。上書きしますか?", "警告",
-            MB_ICONWARNING);
+  ExpectFileBox(seen[0], sample_path_, "このファイルは開いた後に他のプログラムによって変更されています。上書きしますか?",
+                "警告", MB_ICONWARNING, nullptr);
   EXPECT_EQ(seen[0].buttons, (std::vector<int>{IDYES, IDNO}));
   EXPECT_EQ(g_officer_editor.save.dirty, 1);
   answers_.PressButton(IDYES);
@@ -325,7 +328,8 @@ TEST_F(QuillmereTest, StoresProtectTheFilesOnDisk) {
   ASSERT_TRUE(CreateDirectoryW(WideOfUtf8(sample_path_).c_str(), nullptr));
   seen = Answered(ID_FILE_SAVE, {IDYES, IDOK});
   ASSERT_EQ(seen.size(), 2u);
-  ExpectBox(seen[1], "ファイルの保存に失敗しました。", "警告", MB_ICONWARNING);
+  ExpectFileBox(seen[1], sample_path_, "ファイルの保存に失敗しました。", "警告", MB_ICONWARNING,
+                "この名前はフォルダーです。名前を付けて保存で別の名前を指定して下さい。");
   RemoveDirectoryW(WideOfUtf8(sample_path_).c_str());
 
   // 260 characters: one more than a path may have. The folders make up most of it, as a real
@@ -376,7 +380,7 @@ TEST_F(QuillmereTest, DroppedFileOpensAndTheTitleNamesTheFile) {
   SendMessageW(dialog_, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(copy)), 0);
   auto seen = answers_.TakeSeen();
   ASSERT_EQ(seen.size(), 1u);
-  ExpectBox(seen[0], "データが変更されています。保存しますか?", "データの保存", MB_ICONQUESTION);
+  ExpectFileBox(seen[0], sample_path_, "データが変更されています。保存しますか?", "データの保存", MB_ICONQUESTION);
   EXPECT_EQ(Utf8OfWide(g_officer_editor.save.path), copy);
   EXPECT_EQ(WindowTextW(dialog_), L"简体.sav - Quillmere");
   EXPECT_EQ(ReadFileBytes(sample_path_), sample_);

@@ -27,7 +27,7 @@ TEST_F(VarnholtCsvTest, ExportAndImportThroughTheFileMenu) {
   ExpectBox(Import(exported), "", "CSV ファイルを読み込みました。変更はありません。", "CSV の読み込み", MB_ICONINFORMATION);
   EXPECT_EQ(Bytes(Scenario()), scenario_);
   EXPECT_EQ(Bytes(Save()), save_);
-  EXPECT_EQ(WindowText(dialog_), "SAMPLE1.sav - Varnholt");
+  EXPECT_EQ(WindowText(dialog_), "D_SCE.S8 / SAMPLE1.sav - Varnholt");
 
   // One bad cell and nothing is written; the warning names the line and the column.
   ExpectBox(Import(ChangeCsvCells(exported, {{"6", "名前", "青龍刀"}, {"9", "売値", "12345"}})), "",
@@ -67,7 +67,7 @@ TEST_F(VarnholtCsvTest, ExportAndImportThroughTheFileMenu) {
   Command(dialog_, ID_FILE_OVERWRITE_SAVE);
   EXPECT_EQ(ReadFileBytes(scenario_path_), scenario_);
   EXPECT_EQ(ReadFileBytes(save_path_), save_);
-  EXPECT_EQ(WindowText(dialog_), "SAMPLE1.sav - Varnholt");
+  EXPECT_EQ(WindowText(dialog_), "D_SCE.S8 / SAMPLE1.sav - Varnholt");
 
   // The same cells edited in the file give the same bytes as the commands, both images count as
   // changed, and the list and the current item's fields show the new values with the selection,
@@ -80,7 +80,7 @@ TEST_F(VarnholtCsvTest, ExportAndImportThroughTheFileMenu) {
   EXPECT_EQ(Bytes(Scenario()), scenario_by_commands);
   EXPECT_EQ(Bytes(Save()), save_by_commands);
   EXPECT_EQ(Scenario().dirty + Save().dirty, 2);
-  EXPECT_EQ(WindowText(dialog_), "*SAMPLE1.sav - Varnholt");
+  EXPECT_EQ(WindowText(dialog_), "D_SCE.S8* / SAMPLE1.sav* - Varnholt");
   EXPECT_EQ(ListRow(6), Sjis("青龍刀"));
   EXPECT_EQ(SelectedRows(), (std::vector<int>{5, 6}));
   EXPECT_EQ(SendMessageA(Item(IDC_ITEM_LIST), LB_GETCARETINDEX, 0, 0), 6);

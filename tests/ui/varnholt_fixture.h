@@ -90,10 +90,15 @@ class VarnholtBase : public DialogTest {
   DataFileImage& Scenario() { return g_item_editor.images[SCENARIO_SLOT]; }
   DataFileImage& Save() { return g_item_editor.images[SAVE_SLOT]; }
 
-  // One message box as the program showed it; `utf8_text` follows the path line when one is given.
+  // One message box as the program showed it; `utf8_text` follows the path line when one is given,
+  // and the reason, if any, follows it.
   static void ExpectBox(const SeenWindow& seen, const std::string& path, const char* utf8_text,
                         const char* utf8_caption, UINT icon) {
-    ExpectMessageBox(seen, path.empty() ? Sjis(utf8_text) : path + "\n" + Sjis(utf8_text), utf8_caption, icon);
+    if (path.empty()) {
+      ExpectMessageBox(seen, Sjis(utf8_text), utf8_caption, icon);
+    } else {
+      ExpectFileBox(seen, path, utf8_text, utf8_caption, icon);
+    }
   }
 
   // The file holds the original bytes except at the offsets of `changes`, which hold the values given.

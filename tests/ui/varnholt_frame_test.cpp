@@ -140,9 +140,9 @@ TEST_F(VarnholtTest, DialogTemplateHoldsEveryControlInTabOrderWithItsPlaceAndSty
   ExpectEditorDialogTemplate(IDD_DIALOG1, 278, 175, IDR_MENU1, "Varnholt", CONTROLS);
 
   HMENU menu = GetMenu(dialog_);
-  ASSERT_EQ(GetMenuItemCount(menu), 2);
-  EXPECT_EQ(MenuText(menu, 0, MF_BYPOSITION), Sjis("ファイル"));
-  EXPECT_EQ(MenuText(menu, 1, MF_BYPOSITION), Sjis("編集(&E)"));
+  ASSERT_EQ(GetMenuItemCount(menu), 3);
+  EXPECT_EQ(MenuLabel(menu, 0, MF_BYPOSITION), Sjis("ファイル"));
+  EXPECT_EQ(MenuLabel(menu, 1, MF_BYPOSITION), Sjis("編集"));
   HMENU file = GetSubMenu(menu, 0);
   ASSERT_EQ(GetMenuItemCount(file), 8);
   // Position 5 is the separator before the CSV commands.
@@ -154,7 +154,7 @@ TEST_F(VarnholtTest, DialogTemplateHoldsEveryControlInTabOrderWithItsPlaceAndSty
   EXPECT_EQ(GetMenuState(file, 5, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
   for (size_t i = 0; i < std::size(items); ++i) {
     EXPECT_EQ(static_cast<int>(GetMenuItemID(file, static_cast<int>(i))), items[i].first);
-    EXPECT_EQ(MenuText(file, static_cast<UINT>(i), MF_BYPOSITION), Sjis(items[i].second));
+    EXPECT_EQ(MenuLabel(file, static_cast<UINT>(i), MF_BYPOSITION), Sjis(items[i].second));
   }
 }
 
@@ -301,7 +301,7 @@ TEST_F(VarnholtTest, ClosingAsksAboutTheScenarioThenTheSaveFile) {
     auto seen = answers_.TakeSeen();
     ASSERT_EQ(seen.size(), 2u);
     ExpectBox(seen[0], scenario_path_, "データが変更されています。保存しますか?", "データの保存", MB_ICONQUESTION);
-    EXPECT_EQ(seen[0].buttons, (std::vector<int>{IDYES, IDNO}));
+    EXPECT_EQ(seen[0].buttons, (std::vector<int>{IDCANCEL, IDYES, IDNO}));
     ExpectBox(seen[1], save_path_, "データが変更されています。保存しますか?", "データの保存", MB_ICONQUESTION);
     EXPECT_TRUE(TakeQuitMessage());
     EXPECT_TRUE(IsWindow(dialog_));
@@ -393,10 +393,11 @@ TEST_F(VarnholtTest, DroppedSaveFileOpensAndTheTitleNamesIt) {
   SendMessageW(dialog_, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(save_path_)), 0);
   ASSERT_EQ(Utf8OfWide(Save().path), save_path_);
   EXPECT_GT(Count(IDC_ITEM_OWNER, CB_GETCOUNT), 1);
-  EXPECT_EQ(WindowTextW(dialog_), L"SAMPLE1.sav - Varnholt");
+  EXPECT_EQ(WindowTextW(dialog_), L"D_SCE.S8 / SAMPLE1.sav - Varnholt");
+  // Only the file that holds the change is marked.
   Type(IDC_ITEM_PRICE, "100");
   Command(dialog_, IDC_UPDATE_PRICE);
-  EXPECT_EQ(WindowTextW(dialog_), L"*SAMPLE1.sav - Varnholt");
+  EXPECT_EQ(WindowTextW(dialog_), L"D_SCE.S8* / SAMPLE1.sav - Varnholt");
 }
 
 }  // namespace

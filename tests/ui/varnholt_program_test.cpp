@@ -72,9 +72,14 @@ TEST_F(VarnholtProgramTest, UnreadableScenarioEndsWithStatusZeroAfterTheReadFail
   Run();
   HWND box = WaitForWindow(WideOfSjis(Sjis("警告")));
   ASSERT_NE(box, nullptr);
-  wchar_t text[512] = L"";
-  SendMessageW(GetDlgItem(box, 0xFFFF), WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
-  EXPECT_EQ(std::wstring(text), WideOfSjis(scenario_path_ + "\n" + Sjis("ファイルの読み取りに失敗しました。")));
+  wchar_t text[2048] = L"";
+  SendMessageW(GetDlgItem(box, 0xFFFF), WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text));
+  // The file, the failure and why, then the ini file that named its folder.
+  const std::wstring shown = text;
+  EXPECT_TRUE(shown.starts_with(WideOfSjis(scenario_path_ + "\n" + Sjis("ファイルの読み取りに失敗しました。\nファイルが短すぎます。"))))
+      << Utf8OfWide(shown);
+  EXPECT_NE(shown.find(WideOfSjis(files_.Path("Kelpwood.ini") + Sjis(" の [Init] Path で"))), std::wstring::npos)
+      << Utf8OfWide(shown);
   EXPECT_EQ(WaitForWindow(L"Varnholt", 1), nullptr);
   PostMessageW(box, WM_COMMAND, IDOK, 0);
   EXPECT_EQ(ExitStatus(), 0u);

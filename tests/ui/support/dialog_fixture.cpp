@@ -29,6 +29,17 @@ void DialogTest::ExpectMessageBox(const SeenWindow& seen, const std::string& sji
   EXPECT_EQ(seen.icon, icon);
 }
 
+void DialogTest::ExpectFileBox(const SeenWindow& seen, const std::string& path, const char* utf8_text,
+                               const char* utf8_caption, UINT icon, const char* utf8_reason) {
+  const std::string about = path + "\n" + Sjis(utf8_text);
+  if (utf8_reason != nullptr) {
+    ExpectMessageBox(seen, about + "\n" + Sjis(utf8_reason), utf8_caption, icon);
+    return;
+  }
+  // Whatever reason follows on the next line.
+  ExpectMessageBox(seen, seen.text.starts_with(about + "\n") ? seen.text : about, utf8_caption, icon);
+}
+
 void DialogTest::ExpectEnterAndEscapeIgnored(int edit, DLGPROC dialog_proc) {
   for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
     MSG message{Item(edit), WM_KEYDOWN, key, 0, 0, {}};

@@ -29,6 +29,10 @@ class DialogTest : public ::testing::Test {
   // One message box as the program showed it, `sjis_text` being its whole text.
   static void ExpectMessageBox(const SeenWindow& seen, const std::string& sjis_text, const char* utf8_caption,
                                UINT icon);
+  // A box about the file at `path` (Shift-JIS): the path, then `utf8_text`, then `utf8_reason` on its
+  // own line; with no reason given, any reason line or none.
+  static void ExpectFileBox(const SeenWindow& seen, const std::string& path, const char* utf8_text,
+                            const char* utf8_caption, UINT icon, const char* utf8_reason = nullptr);
   // Return and Escape pressed in the edit `edit` leave the dialog open and show nothing, and
   // `dialog_proc` itself leaves IDOK and IDCANCEL unhandled (SendMessage would return the
   // dialog's message result instead).

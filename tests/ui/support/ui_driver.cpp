@@ -146,6 +146,16 @@ std::string MenuText(HMENU menu, UINT item, UINT flags) {
   return SjisOfWide(text);
 }
 
+std::string MenuLabel(HMENU menu, UINT item, UINT flags) {
+  wchar_t text[128] = L"";
+  GetMenuStringW(menu, item, text, 128, flags);
+  std::wstring label = text;
+  label = label.substr(0, label.find(L'\t'));
+  const size_t key = label.find(L"(&");
+  if (key != std::wstring::npos && key + 3 < label.size() && label[key + 3] == L')') label.erase(key, 4);
+  return SjisOfWide(label);
+}
+
 std::string ListText(HWND control, UINT length_message, UINT text_message, int row) {
   std::wstring text(static_cast<size_t>(SendMessageW(control, length_message, row, 0)) + 1, L'\0');
   text.resize(static_cast<size_t>(SendMessageW(control, text_message, row, reinterpret_cast<LPARAM>(text.data()))));
@@ -261,7 +271,7 @@ void PrintTo(const ListState& state, std::ostream* out) {
 }
 
 void PressKeyThroughLoop(HWND dialog, HWND target, WPARAM key, bool ctrl, bool shift) {
-  static HACCEL keys = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_EDIT_KEYS));
+  static const DialogKeys keys = LoadDialogKeys();
   BYTE state[256];
   GetKeyboardState(state);
   BYTE held[256];
