@@ -2,11 +2,13 @@
 // prompt on closing, and what a failing store leaves behind.
 #include "quillmere_fixture.h"
 
+#include <algorithm>
 #include <iterator>
 #include <span>
 
 #include "dialog_template.h"
 #include "formats/choice_texts.h"
+#include "win32/about_box.h"
 
 namespace {
 
@@ -386,6 +388,76 @@ TEST_F(QuillmereTest, DroppedFileOpensAndTheTitleNamesTheFile) {
   EXPECT_EQ(ReadFileBytes(sample_path_), sample_);
   Command(dialog_, ID_FILE_CLOSE);
   EXPECT_EQ(WindowTextW(dialog_), L"Quillmere");
+}
+
+// What a user reaches without the mouse and what the window tells back: the program's keys from any
+// control, the list's keys outside text fields, the status line after a selection and each command,
+// キャンセル at every question about unsaved changes, and the About box on F1.
+TEST_F(QuillmereTest, KeysStatusLineAndCancelWorkAsInAnyWindowsProgram) {
+  EXPECT_EQ(StatusText(dialog_, 0), "選択 0 / 0 人");
+  answers_.ChooseFile(sample_path_);
+  PressKeyThroughLoop(dialog_, Item(IDC_LOYALTY), 'O', true);
+  ASSERT_TRUE(IsImageOpen(g_officer_editor.save));
+  answers_.TakeSeen();
+  const std::string all = std::to_string(ListCount());
+  EXPECT_EQ(StatusText(dialog_, 0), "選択 0 / " + all + " 人");
+  EXPECT_EQ(StatusText(dialog_, 1), "SAMPLE1.sav を開きました");
+  PressKeyThroughLoop(dialog_, Item(IDC_LOYALTY), 'A', true);  // the field's own
+  EXPECT_EQ(StatusText(dialog_, 0), "選択 0 / " + all + " 人");
+  PressKeyThroughLoop(dialog_, List(), 'A', true);
+  EXPECT_EQ(StatusText(dialog_, 0), "選択 " + all + " / " + all + " 人");
+  SendMessageA(List(), LB_SETSEL, FALSE, -1);
+  SelectRows({0, 1, 2});
+  Command(dialog_, IDC_OFFICER_LIST, LBN_SELCHANGE);
+  EXPECT_EQ(StatusText(dialog_, 0), "選択 3 / " + all + " 人");
+
+  for (const char* loyalty : {"81", "82"}) {
+    SetText(IDC_LOYALTY, loyalty);
+    Command(dialog_, IDC_SET_LOYALTY);
+  }
+  EXPECT_EQ(StatusText(dialog_, 1), "3 人の忠誠を 82 にしました");
+  Command(dialog_, IDC_SET_LOYALTY);
+  EXPECT_EQ(StatusText(dialog_, 1), "変更はありません");
+  Choose(IDC_SKILL, 2);
+  Choose(IDC_SKILL_STATE, 1);
+  Command(dialog_, IDC_SET_SKILL);
+  Choose(IDC_SKILL_STATE, 0);
+  Command(dialog_, IDC_SET_SKILL);
+  EXPECT_EQ(StatusText(dialog_, 1), "3 人の特技「" + std::string(Utf8Text(SKILL_NAMES[2])) + "」を 無 にしました");
+  PressKeyThroughLoop(dialog_, List(), 'Z', true);
+  EXPECT_EQ(StatusText(dialog_, 1), "元に戻しました: 特技 (3 人)");
+
+  PressKeyThroughLoop(dialog_, List(), 'S', true);
+  const std::vector<uint8_t> stored(g_officer_editor.save.data, g_officer_editor.save.data + SAVE_FILE_LENGTH);
+  EXPECT_EQ(ReadFileBytes(sample_path_), stored);
+  EXPECT_EQ(StatusText(dialog_, 1), "SAMPLE1.sav に保存しました");
+
+  // キャンセル at closing the program, opening another file and 閉じる: nothing happens.
+  SetText(IDC_LOYALTY, "83");
+  Command(dialog_, IDC_SET_LOYALTY);
+  for (int i = 0; i < 3; ++i) answers_.PressButton(IDCANCEL);
+  Close();
+  PressKeyThroughLoop(dialog_, List(), 'O', true);
+  Command(dialog_, ID_FILE_CLOSE);
+  auto seen = answers_.TakeSeen();
+  ASSERT_EQ(seen.size(), 3u);  // no file dialog after the question
+  for (const SeenWindow& box : seen) {
+    ExpectFileBox(box, sample_path_, "データが変更されています。保存しますか?", "データの保存", MB_ICONQUESTION, nullptr);
+  }
+  EXPECT_FALSE(TakeQuitMessage());
+  EXPECT_TRUE(IsImageOpen(g_officer_editor.save));
+  EXPECT_EQ(g_officer_editor.save.dirty, 1);
+  EXPECT_EQ(ReadFileBytes(sample_path_), stored);
+
+  answers_.PressButton(IDOK);
+  PressKeyThroughLoop(dialog_, List(), VK_F1, false);
+  seen = answers_.TakeSeen();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].caption, Sjis("Quillmere のバージョン情報"));
+  const std::wstring version = ProgramVersion();
+  EXPECT_EQ(std::count(version.begin(), version.end(), L'.'), 2) << Utf8OfWide(version);
+  EXPECT_TRUE(seen[0].text.starts_with(Sjis("Quillmere バージョン ") + SjisOfWide(version) + "\n")) << seen[0].text;
+  g_officer_editor.save.dirty = 0;
 }
 
 }  // namespace

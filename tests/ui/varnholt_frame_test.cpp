@@ -400,4 +400,60 @@ TEST_F(VarnholtTest, DroppedSaveFileOpensAndTheTitleNamesIt) {
   EXPECT_EQ(WindowTextW(dialog_), L"D_SCE.S8* / SAMPLE1.sav - Varnholt");
 }
 
+// What a user reaches without the mouse and what the window tells back: Ctrl+S stores the file that
+// holds changes (the save file first) and the menu shows which, the title marks each file, the
+// status line counts the selection and tells each command, a read-only scenario file's failure says
+// what to do, and キャンセル at the close question keeps the program as it was.
+TEST_F(VarnholtTest, KeysStatusLineAndCancelWorkAsInAnyWindowsProgram) {
+  auto has_key = [this](int id) { return MenuText(GetMenu(dialog_), id, MF_BYCOMMAND).ends_with("\tCtrl+S"); };
+  EXPECT_EQ(StatusText(dialog_, 0), "選択 1 / 255 件");
+  OpenSampleSave();
+  PressKeyThroughLoop(dialog_, List(), 'A', true);
+  EXPECT_EQ(StatusText(dialog_, 0), "選択 255 / 255 件");
+  SelectRows({5, 6});
+  Command(dialog_, IDC_ITEM_LIST, LBN_SELCHANGE);
+  EXPECT_EQ(StatusText(dialog_, 0), "選択 2 / 255 件");
+  for (const char* price : {"500", "550"}) {
+    Type(IDC_ITEM_PRICE, price);
+    Command(dialog_, IDC_UPDATE_PRICE);
+  }
+  EXPECT_EQ(StatusText(dialog_, 1), "2 件の売値を 550 にしました");
+  EXPECT_TRUE(has_key(ID_FILE_OVERWRITE_SCENARIO));
+  EXPECT_FALSE(has_key(ID_FILE_OVERWRITE_SAVE));
+  Choose(IDC_ITEM_OWNER, (Choice(IDC_ITEM_OWNER) + 1) % Count(IDC_ITEM_OWNER, CB_GETCOUNT));
+  Command(dialog_, IDC_UPDATE_OWNER);
+  EXPECT_EQ(WindowText(dialog_), "D_SCE.S8* / SAMPLE1.sav* - Varnholt");
+  EXPECT_TRUE(has_key(ID_FILE_OVERWRITE_SAVE));
+  EXPECT_FALSE(has_key(ID_FILE_OVERWRITE_SCENARIO));
+
+  PressKeyThroughLoop(dialog_, Item(IDC_ITEM_PRICE), 'S', true);  // from a text field too
+  EXPECT_EQ(ReadFileBytes(save_path_), std::vector<uint8_t>(Save().data, Save().data + SAVE_FILE_LENGTH));
+  EXPECT_EQ(ReadFileBytes(scenario_path_), scenario_);
+  EXPECT_EQ(WindowText(dialog_), "D_SCE.S8* / SAMPLE1.sav - Varnholt");
+  EXPECT_EQ(StatusText(dialog_, 1), "SAMPLE1.sav に保存しました");
+  EXPECT_TRUE(has_key(ID_FILE_OVERWRITE_SCENARIO));
+
+  SetFileAttributesA(scenario_path_.c_str(), FILE_ATTRIBUTE_READONLY);
+  answers_.PressButton(IDOK);
+  PressKeyThroughLoop(dialog_, List(), 'S', true);
+  auto seen = answers_.TakeSeen();
+  ASSERT_EQ(seen.size(), 1u);
+  ExpectFileBox(seen[0], scenario_path_, "ファイルの書き込みに失敗しました。", "警告", MB_ICONWARNING,
+                "読み取り専用のため書き込めません。ファイルは元のままです。ファイルのプロパティで「読み取り専用」を外してから、"
+                "もう一度保存して下さい。");
+  EXPECT_EQ(ReadFileBytes(scenario_path_), scenario_);
+  SetFileAttributesA(scenario_path_.c_str(), FILE_ATTRIBUTE_NORMAL);
+
+  answers_.PressButton(IDCANCEL);
+  SendMessageA(dialog_, WM_CLOSE, 0, 0);
+  seen = answers_.TakeSeen();
+  ASSERT_EQ(seen.size(), 1u);
+  ExpectFileBox(seen[0], scenario_path_, "データが変更されています。保存しますか?", "データの保存", MB_ICONQUESTION,
+                nullptr);
+  EXPECT_FALSE(TakeQuitMessage());
+  EXPECT_EQ(Scenario().dirty, 1);
+  EXPECT_EQ(ReadFileBytes(scenario_path_), scenario_);
+  Scenario().dirty = 0;
+}
+
 }  // namespace

@@ -64,6 +64,8 @@ std::wstring WindowTextW(HWND window);
 void SetWindowSjis(HWND window, const std::string& sjis);
 // A menu item's text in Shift-JIS (GetMenuStringW with `flags`).
 std::string MenuText(HMENU menu, UINT item, UINT flags);
+// Part `part` of the status line (0: the selection, 1: what the last command did), in UTF-8.
+std::string StatusText(HWND dialog, int part);
 // The same without the access key ("(&O)") and the shortcut's hint after a tab: the entry's own words.
 std::string MenuLabel(HMENU menu, UINT item, UINT flags);
 // Row `row` of a list or combo box in Shift-JIS (LB_GETTEXTLEN/LB_GETTEXT or the CB_ pair).
