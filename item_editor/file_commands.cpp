@@ -56,6 +56,7 @@ bool LoadScenarioFile(HWND dialog, const std::wstring& note) {
 
 void OpenSaveFile(HWND dialog) { OpenDocument(dialog, SAVE_DOCUMENT); }
 void SaveSaveFileAs(HWND dialog) { SaveDocumentAs(dialog, SAVE_DOCUMENT); }
+void SaveSaveFileTo(HWND dialog, const wchar_t* path) { SaveDocumentTo(dialog, SAVE_DOCUMENT, path); }
 void OverwriteSaveFile(HWND dialog) { OverwriteDocument(dialog, SAVE_DOCUMENT); }
 void CloseSaveFile(HWND dialog) { CloseDocument(dialog, SAVE_DOCUMENT); }
 void OverwriteScenarioFile(HWND dialog) { OverwriteDocument(dialog, DOCUMENTS[SCENARIO_SLOT]); }

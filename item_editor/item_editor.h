@@ -53,6 +53,8 @@ bool LoadScenarioFile(HWND dialog, const std::wstring& note);
 // File menu.
 void OpenSaveFile(HWND dialog);
 void SaveSaveFileAs(HWND dialog);
+// セーブデータの新規保存 after its file dialog chose `path`.
+void SaveSaveFileTo(HWND dialog, const wchar_t* path);
 void OverwriteSaveFile(HWND dialog);
 void CloseSaveFile(HWND dialog);
 void OverwriteScenarioFile(HWND dialog);

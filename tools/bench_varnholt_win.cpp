@@ -213,6 +213,15 @@ int main(int argc, char** argv) {
                             mark();
                           },
                           command(ID_FILE_OVERWRITE_SAVE), frame, folder + L"\\BARE.sav", save, true));
+  // セーブデータの新規保存 after its file dialog, to a name other than the one open.
+  {
+    const auto copies = std::make_shared<int>(0);
+    const std::wstring copy_paths[] = {folder + L"\\COPY1.sav", folder + L"\\COPY2.sav"};
+    BenchRow row = StoreRow("新規保存 of the save after its dialog (374,534 bytes)", dialog, changed_only(SAVE_SLOT),
+                            [copies, copy_paths] { SaveSaveFileTo(g_dialog, copy_paths[(*copies)++ % 2].c_str()); },
+                            frame, folder + L"\\BARE.sav", save, false);
+    rows.push_back(row);
+  }
   // Opening a save file (dropped: the open command without its file dialog).
   {
     const std::string& path = save_path;

@@ -144,7 +144,11 @@ void SaveDocumentAs(HWND dialog, const ImageDocument& document) {
   if (!IsImageOpen(image)) return;
   PathChar path[PATH_CAPACITY];
   if (!ChooseSaveFile(dialog, path)) return;
-  SetImagePath(image, path);
+  SaveDocumentTo(dialog, document, path);
+}
+
+void SaveDocumentTo(HWND dialog, const ImageDocument& document, const PathChar* path) {
+  SetImagePath(*document.image, path);
   StoreDocument(dialog, document, StoreKind::SaveAs);
 }
 

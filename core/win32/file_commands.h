@@ -57,6 +57,8 @@ void ShowProgramIcon(HWND dialog, UINT icon_id);
 // Stores the open image to a file the user chooses. The new path stays even when the store
 // fails, so the next overwrite tries it again.
 void SaveDocumentAs(HWND dialog, const ImageDocument& document);
+// Its part after the file dialog: the image now belongs to `path` and is stored there.
+void SaveDocumentTo(HWND dialog, const ImageDocument& document, const PathChar* path);
 void OverwriteDocument(HWND dialog, const ImageDocument& document);
 // Answering No drops the unsaved changes; a failed store keeps the file open and changed. The
 // image's bytes stay in its buffer.

@@ -88,7 +88,7 @@ void RewriteListRows(HWND list, std::span<const int32_t> rows, int32_t row_count
 void ClearRows(HWND control, UINT reset_message, bool refill_follows);
 
 // Inserts `text` (bytes of a data file, up to its end) as row `row`, with LB_INSERTSTRING or
-// CB_INSERTSTRING as `insert_message` says.
+// CB_INSERTSTRING as `insert_message` says, past any subclass of the control.
 void InsertTextRow(HWND control, UINT insert_message, int32_t row, std::string_view text);
 
 // The entries of a combo box, in order, from choice texts (UTF-8, formats/choice_texts.h); the
