@@ -65,7 +65,8 @@ int RunFileDialog(HWND owner, PathChar (&path)[PATH_CAPACITY], bool save, const 
     if (!GetSaveFileNameW(&record)) return 0;
   } else {
     record.nFilterIndex = 0;
-    record.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST;
+    // No read-only box: a file opened is one the overwrite command may write.
+    record.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
     if (!GetOpenFileNameW(&record)) return 0;
   }
   if (wcslen(chosen) >= PATH_CAPACITY) {
