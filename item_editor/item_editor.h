@@ -63,6 +63,7 @@ void ExportItemsToCsv(HWND dialog);
 void ImportItemsFromCsv(HWND dialog);
 // A save file dropped on the window or named on the command line opens as the File menu's does.
 void OpenDroppedSaveFile(HWND dialog, HDROP drop);
+void OpenRecentSaveFile(HWND dialog, int command);  // a recent entry of the File menu
 void OpenCommandLineSaveFile(HWND dialog);
 // "<file name> - Varnholt": the save file's name while one is open, else the scenario's.
 void ShowItemEditorTitle(HWND dialog);

@@ -12,6 +12,8 @@
 #include "win32/controls.h"
 #include "win32/file_commands.h"
 #include "win32/kana_binding.h"
+#include "win32/remembered_places.h"
+#include "win32/shared_strings.h"
 
 namespace {
 
@@ -48,6 +50,7 @@ BOOL InitOfficerDialog(HWND dialog) {
   DragAcceptFiles(dialog, TRUE);
   ShowProgramIcon(dialog, IDI_PROGRAM);
   ShowEditMenu(dialog, g_officer_editor.steps);
+  RestorePlaces(dialog, ID_FILE_IMPORT_CSV);
   ShowWindow(dialog, SW_SHOW);
   return TRUE;
 }
@@ -61,6 +64,10 @@ BOOL RunOfficerCommand(HWND dialog, int id) {
     case ID_FILE_CLOSE: CloseSaveFile(dialog); return TRUE;
     case ID_FILE_EXPORT_CSV: ExportOfficersToCsv(dialog); return TRUE;
     case ID_FILE_IMPORT_CSV: ImportOfficersFromCsv(dialog); return TRUE;
+    case ID_FILE_RECENT_FIRST:
+    case ID_FILE_RECENT_FIRST + 1:
+    case ID_FILE_RECENT_FIRST + 2:
+    case ID_FILE_RECENT_LAST: OpenRecentSaveFile(dialog, id); return TRUE;
     case ID_SORT_BY_ID: RefreshOfficerList(dialog, SORT_BY_ID); return TRUE;
     case ID_SORT_BY_READING: RefreshOfficerList(dialog, SORT_BY_READING); return TRUE;
     case ID_SORT_REVERSE: RefreshOfficerList(dialog, SORT_REVERSE); return TRUE;

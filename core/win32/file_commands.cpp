@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/win_text_boundary.h"
+#include "win32/remembered_places.h"
 #include "win32/shared_strings.h"
 #include "win32/string_table.h"
 
@@ -53,6 +54,7 @@ void LoadChosenFile(HWND dialog, const ImageDocument& document, const PathChar* 
     return;
   }
   document.show_loaded(dialog);
+  RememberOpenedFile(dialog, path);
 }
 
 }  // namespace
@@ -111,7 +113,7 @@ void SaveDocumentAs(HWND dialog, const ImageDocument& document) {
   PathChar path[PATH_CAPACITY];
   if (!ChooseSaveFile(dialog, path)) return;
   SetImagePath(image, path);
-  StoreDocument(dialog, document, StoreKind::SaveAs);
+  if (StoreDocument(dialog, document, StoreKind::SaveAs).Stored()) RememberStoredFile(dialog, path);
 }
 
 void OverwriteDocument(HWND dialog, const ImageDocument& document) {
@@ -133,6 +135,7 @@ void CloseProgram(HWND dialog, std::span<const ImageDocument* const> documents) 
   for (const ImageDocument* document : documents) {
     if (AskToSaveDocument(dialog, *document) == SaveAnswer::NotStored) return;
   }
+  StorePlaces(dialog);
   PostQuitMessage(0);
 }
 

@@ -7,6 +7,7 @@
 #include <cwchar>
 
 #include "platform/win_text_boundary.h"
+#include "win32/remembered_places.h"
 #include "win32/shared_strings.h"
 #include "win32/string_table.h"
 
@@ -59,6 +60,8 @@ int RunFileDialog(HWND owner, PathChar (&path)[PATH_CAPACITY], bool save, const 
   const std::wstring extension = LoadText(kind.extension);
   OPENFILENAMEW record = DialogRecord(owner, chosen, title, filter, extension);
   record.nMaxFile = DIALOG_PATH_CAPACITY;
+  const std::wstring start_folder = StartFolder();
+  if (!start_folder.empty()) record.lpstrInitialDir = start_folder.c_str();
   if (save) {
     record.nFilterIndex = 1;
     record.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
@@ -74,6 +77,7 @@ int RunFileDialog(HWND owner, PathChar (&path)[PATH_CAPACITY], bool save, const 
     return 0;
   }
   wcscpy(path, chosen);
+  RememberChosenFolder(path);
   return 1;
 }
 

@@ -41,3 +41,9 @@
 #define IDS_REDO 161
 #define IDS_UNDO_STEP 162               // "%1": the command's name, "%2": the records it touched
 #define IDS_REDO_STEP 163
+// Remembered places (win32/remembered_places.cpp): the File menu's recent save files and the box
+// about one that is gone.
+#define ID_FILE_RECENT_FIRST 40120      // the newest; the others follow, one id each
+#define ID_FILE_RECENT_LAST 40123
+#define IDS_RECENT_FILE_ENTRY 170       // "%1": the entry's number (its access key), "%2": the path
+#define IDS_RECENT_FILE_MISSING 171     // after the file's path and a line feed
