@@ -85,13 +85,13 @@ TEST_F(QuillmerePlacesTest, WindowStartsCentredThenWhereItWasClosed) {
   EXPECT_TRUE(RecentEntries().empty());
 }
 
-// Each file opened heads the File menu's list (after the specified entries, behind a separator)
+// Each file opened heads the File menu's list (after its own entries, behind a separator)
 // and is written at once with its folder; an entry reopens its file through the question about
 // unsaved changes, as the File menu's open does; the next file dialog starts in that folder.
 TEST_F(QuillmerePlacesTest, RecentFilesReopenAndTheFolderIsRemembered) {
   EXPECT_EQ(SettingsKeyName(), L"Software\\Quillmere");
   HMENU file = GetSubMenu(GetMenu(dialog_), 0);
-  const int specified = GetMenuItemCount(file);
+  const int own_entries = GetMenuItemCount(file);
   const std::string first = SaveCopy(files_, "一.sav"), second = SaveCopy(other_, "Ünïcødé & co.sav");
   Open(first);
   EXPECT_EQ(SettingsText("File1"), first);
@@ -103,9 +103,9 @@ TEST_F(QuillmerePlacesTest, RecentFilesReopenAndTheFolderIsRemembered) {
   ASSERT_EQ(entries.size(), 2u);
   EXPECT_TRUE(entries[0].starts_with("&1 C:\\") && entries[0].ends_with("\\Ünïcødé && co.sav")) << entries[0];
   EXPECT_TRUE(entries[1].starts_with("&2 C:\\") && entries[1].ends_with("\\一.sav")) << entries[1];
-  ASSERT_EQ(GetMenuItemCount(file), specified + 3);
-  EXPECT_EQ(GetMenuItemID(file, specified - 1), static_cast<UINT>(ID_FILE_IMPORT_CSV));
-  EXPECT_EQ(GetMenuState(file, specified, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
+  ASSERT_EQ(GetMenuItemCount(file), own_entries + 3);
+  EXPECT_EQ(GetMenuItemID(file, own_entries - 1), static_cast<UINT>(ID_FILE_IMPORT_CSV));
+  EXPECT_EQ(GetMenuState(file, own_entries, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
 
   // A change, then entry 2: the question first (No drops the change), then that file.
   SetText(IDC_LOYALTY, "80");

@@ -10,11 +10,11 @@ namespace {
 TEST_F(VarnholtTest, RecentSaveFilesAndWindowPlaceAreItsOwn) {
   EXPECT_EQ(SettingsKeyName(), L"Software\\Varnholt");
   HMENU file = GetSubMenu(GetMenu(dialog_), 0);
-  const int specified = GetMenuItemCount(file);
+  const int own_entries = GetMenuItemCount(file);
   OpenSampleSave();
-  ASSERT_EQ(GetMenuItemCount(file), specified + 2);
-  EXPECT_EQ(GetMenuItemID(file, specified - 1), static_cast<UINT>(ID_FILE_IMPORT_CSV));
-  EXPECT_EQ(GetMenuItemID(file, specified + 1), static_cast<UINT>(ID_FILE_RECENT_FIRST));
+  ASSERT_EQ(GetMenuItemCount(file), own_entries + 2);
+  EXPECT_EQ(GetMenuItemID(file, own_entries - 1), static_cast<UINT>(ID_FILE_IMPORT_CSV));
+  EXPECT_EQ(GetMenuItemID(file, own_entries + 1), static_cast<UINT>(ID_FILE_RECENT_FIRST));
   EXPECT_TRUE(MenuText(file, ID_FILE_RECENT_FIRST, MF_BYCOMMAND).starts_with("&1 C:\\"));
   EXPECT_TRUE(MenuText(file, ID_FILE_RECENT_FIRST, MF_BYCOMMAND).ends_with("\\SAMPLE1.sav"));
   EXPECT_EQ(SettingsText("File1"), save_path_);
