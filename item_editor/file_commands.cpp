@@ -10,6 +10,7 @@
 #include "win32/controls.h"
 #include "win32/file_commands.h"
 #include "win32/list_rows.h"
+#include "win32/remembered_places.h"
 #include "win32/string_table.h"
 
 namespace {
@@ -67,6 +68,7 @@ void CloseItemEditor(HWND dialog) {
   CloseProgram(dialog, documents);
 }
 
+void OpenRecentSaveFile(HWND dialog, int command) { OpenRecentDocument(dialog, SAVE_DOCUMENT, command); }
 void OpenDroppedSaveFile(HWND dialog, HDROP drop) { OpenDroppedFile(dialog, SAVE_DOCUMENT, drop); }
 void OpenCommandLineSaveFile(HWND dialog) { OpenCommandLineFile(dialog, SAVE_DOCUMENT); }
 

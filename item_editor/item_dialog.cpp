@@ -19,6 +19,8 @@
 #include "win32/file_commands.h"
 #include "win32/image_dialogs.h"
 #include "win32/kana_binding.h"
+#include "win32/remembered_places.h"
+#include "win32/shared_strings.h"
 #include "win32/status_line.h"
 #include "win32/string_table.h"
 
@@ -142,6 +144,7 @@ BOOL StartItemEditor(HWND dialog, ItemEditorStart& start) {
   CreateStatusLine(dialog);
   ShowItemEditorState(dialog);
   ShowCurrentItem(dialog);  // no owner: no save file is open yet
+  RestorePlaces(dialog, ID_FILE_IMPORT_CSV);
   ShowWindow(dialog, SW_SHOW);
   return TRUE;
 }
@@ -174,6 +177,10 @@ BOOL RunItemCommand(HWND dialog, int id, int code) {
     case ID_FILE_STORE_CHANGED: StoreChangedFile(dialog); return TRUE;
     case ID_FILE_EXPORT_CSV: ExportItemsToCsv(dialog); return TRUE;
     case ID_FILE_IMPORT_CSV: ImportItemsFromCsv(dialog); return TRUE;
+    case ID_FILE_RECENT_FIRST:
+    case ID_FILE_RECENT_FIRST + 1:
+    case ID_FILE_RECENT_FIRST + 2:
+    case ID_FILE_RECENT_LAST: OpenRecentSaveFile(dialog, id); return TRUE;
     case ID_EDIT_UNDO: UndoStep(dialog, g_item_editor.steps); return TRUE;
     case ID_EDIT_REDO: RedoStep(dialog, g_item_editor.steps); return TRUE;
     case ID_HELP_ABOUT: ShowAboutBox(dialog, IDI_PROGRAM); return TRUE;

@@ -65,6 +65,7 @@ void ExportItemsToCsv(HWND dialog);
 void ImportItemsFromCsv(HWND dialog);
 // A save file dropped on the window or named on the command line opens as the File menu's does.
 void OpenDroppedSaveFile(HWND dialog, HDROP drop);
+void OpenRecentSaveFile(HWND dialog, int command);  // a recent entry of the File menu
 void OpenCommandLineSaveFile(HWND dialog);
 // "D_SCE.S8* / work3.sav - Varnholt": each open file's name, "*" after each that holds changes.
 void ShowItemEditorTitle(HWND dialog);

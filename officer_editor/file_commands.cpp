@@ -4,6 +4,7 @@
 #include "officer_editor.h"
 #include "quillmere_resource.h"
 #include "win32/file_commands.h"
+#include "win32/remembered_places.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ void CloseOfficerEditor(HWND dialog) {
   CloseProgram(dialog, documents);
 }
 
+void OpenRecentSaveFile(HWND dialog, int command) { OpenRecentDocument(dialog, SAVE_DOCUMENT, command); }
 void OpenDroppedSaveFile(HWND dialog, HDROP drop) { OpenDroppedFile(dialog, SAVE_DOCUMENT, drop); }
 void OpenCommandLineSaveFile(HWND dialog) { OpenCommandLineFile(dialog, SAVE_DOCUMENT); }
 void ShowOfficerEditorTitle(HWND dialog) {

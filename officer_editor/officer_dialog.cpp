@@ -13,6 +13,7 @@
 #include "win32/controls.h"
 #include "win32/file_commands.h"
 #include "win32/kana_binding.h"
+#include "win32/remembered_places.h"
 #include "win32/shared_strings.h"
 #include "win32/status_line.h"
 #include "win32/string_table.h"
@@ -54,6 +55,7 @@ BOOL InitOfficerDialog(HWND dialog) {
   CreateStatusLine(dialog);
   ShowSelectionStatus(dialog, IDC_OFFICER_LIST);
   ShowEditMenu(dialog, g_officer_editor.steps);
+  RestorePlaces(dialog, ID_FILE_IMPORT_CSV);
   ShowWindow(dialog, SW_SHOW);
   return TRUE;
 }
@@ -67,6 +69,10 @@ BOOL RunOfficerCommand(HWND dialog, int id) {
     case ID_FILE_CLOSE: CloseSaveFile(dialog); return TRUE;
     case ID_FILE_EXPORT_CSV: ExportOfficersToCsv(dialog); return TRUE;
     case ID_FILE_IMPORT_CSV: ImportOfficersFromCsv(dialog); return TRUE;
+    case ID_FILE_RECENT_FIRST:
+    case ID_FILE_RECENT_FIRST + 1:
+    case ID_FILE_RECENT_FIRST + 2:
+    case ID_FILE_RECENT_LAST: OpenRecentSaveFile(dialog, id); return TRUE;
     case ID_SORT_BY_ID: RefreshOfficerList(dialog, SORT_BY_ID); return TRUE;
     case ID_SORT_BY_READING: RefreshOfficerList(dialog, SORT_BY_READING); return TRUE;
     case ID_SORT_REVERSE: RefreshOfficerList(dialog, SORT_REVERSE); return TRUE;

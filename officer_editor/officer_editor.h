@@ -77,8 +77,10 @@ void CloseOfficerEditor(HWND dialog);
 // File menu, after the separator: the officer table of the open save file as a CSV file.
 void ExportOfficersToCsv(HWND dialog);
 void ImportOfficersFromCsv(HWND dialog);
-// A save file dropped on the window or named on the command line opens as the File menu's does.
+// A save file dropped on the window, named on the command line or picked from the File menu's
+// recent files (menu command `command`) opens as the File menu's open does.
 void OpenDroppedSaveFile(HWND dialog, HDROP drop);
+void OpenRecentSaveFile(HWND dialog, int command);
 void OpenCommandLineSaveFile(HWND dialog);
 // "<file name> - Quillmere", with "*" while the save image holds unsaved changes.
 void ShowOfficerEditorTitle(HWND dialog);

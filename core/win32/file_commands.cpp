@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/win_text_boundary.h"
+#include "win32/remembered_places.h"
 #include "win32/shared_strings.h"
 #include "win32/status_line.h"
 #include "win32/string_table.h"
@@ -71,6 +72,7 @@ void LoadChosenFile(HWND dialog, const ImageDocument& document, const PathChar* 
   }
   document.show_loaded(dialog);
   ShowStatusText(dialog, FormatText(IDS_STATUS_OPENED, {FileName(path)}));
+  RememberOpenedFile(dialog, path);
 }
 
 }  // namespace
@@ -149,7 +151,7 @@ void SaveDocumentAs(HWND dialog, const ImageDocument& document) {
 
 void SaveDocumentTo(HWND dialog, const ImageDocument& document, const PathChar* path) {
   SetImagePath(*document.image, path);
-  StoreDocument(dialog, document, StoreKind::SaveAs);
+  if (StoreDocument(dialog, document, StoreKind::SaveAs).Stored()) RememberStoredFile(dialog, path);
 }
 
 void OverwriteDocument(HWND dialog, const ImageDocument& document) {
@@ -171,6 +173,7 @@ void CloseProgram(HWND dialog, std::span<const ImageDocument* const> documents) 
   for (const ImageDocument* document : documents) {
     if (Stops(AskToSaveDocument(dialog, *document))) return;
   }
+  StorePlaces(dialog);
   PostQuitMessage(0);
 }
 

@@ -7,6 +7,7 @@
 #include <cwchar>
 
 #include "platform/win_text_boundary.h"
+#include "win32/remembered_places.h"
 #include "win32/shared_strings.h"
 #include "win32/string_table.h"
 
@@ -61,13 +62,16 @@ int RunFileDialog(HWND owner, PathChar (&path)[PATH_CAPACITY], bool save, const 
   const std::wstring extension = LoadText(kind.extension);
   OPENFILENAMEW record = DialogRecord(owner, chosen, title, filter, extension);
   record.nMaxFile = DIALOG_PATH_CAPACITY;
+  const std::wstring start_folder = StartFolder();
+  if (!start_folder.empty()) record.lpstrInitialDir = start_folder.c_str();
   if (save) {
     record.nFilterIndex = 1;
     record.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
     if (!GetSaveFileNameW(&record)) return 0;
   } else {
     record.nFilterIndex = 0;
-    record.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST;
+    // No read-only box: a file opened is one the overwrite command may write.
+    record.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
     if (!GetOpenFileNameW(&record)) return 0;
   }
   if (wcslen(chosen) >= PATH_CAPACITY) {
@@ -75,6 +79,7 @@ int RunFileDialog(HWND owner, PathChar (&path)[PATH_CAPACITY], bool save, const 
     return 0;
   }
   wcscpy(path, chosen);
+  RememberChosenFolder(path);
   return 1;
 }
 

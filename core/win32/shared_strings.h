@@ -74,3 +74,9 @@
 #define IDS_STATUS_OPENED 232      // "%1": the file's name
 #define IDS_STATUS_STORED 233
 #define IDS_STATUS_NAMED_FIELD 234  // "%1「%2」": a field of a list (特技「騎射」)
+// Remembered places (win32/remembered_places.cpp): the File menu's recent save files and the box
+// about one that is gone.
+#define ID_FILE_RECENT_FIRST 40120      // the newest; the others follow, one id each
+#define ID_FILE_RECENT_LAST 40123
+#define IDS_RECENT_FILE_ENTRY 170       // "%1": the entry's number (its access key), "%2": the path
+#define IDS_RECENT_FILE_MISSING 171     // after the file's path and a line feed

@@ -133,6 +133,16 @@ TEST_F(QuillmereTest, MenuHoldsFileEditAndSortCommands) {
   EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 2)), 3);
 }
 
+// Ticking "読み取り専用ファイルとして開く" would not stop 上書き保存 from writing the file: the open
+// dialog does not offer the box.
+TEST_F(QuillmereTest, OpenDialogOffersNoReadOnlyBox) {
+  OpenSample();
+  const std::vector<SeenWindow> seen = answers_.TakeSeen();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_TRUE(seen[0].file_dialog);
+  EXPECT_FALSE(seen[0].read_only_box);
+}
+
 TEST_F(QuillmereTest, OpenSaveAsAndOverwriteKeepEveryByte) {
   // A file 100 bytes longer than a save file is accepted; storing writes exactly the save's length.
   std::vector<uint8_t> longer = sample_;

@@ -1,12 +1,47 @@
 #include "dialog_fixture.h"
 
+#include "platform/win_settings_key.h"
 #include "sjis_text.h"
+#include "win32/remembered_places.h"
+
+DialogTest::DialogTest(int list_id) : list_id_(list_id) { EXPECT_TRUE(DeleteSettingsKey(SettingsKeyName())); }
 
 void DialogTest::TearDown() {
   EXPECT_TRUE(answers_.AllAnswersUsed()) << "a box or file dialog that was expected did not appear";
   if (dialog_ != nullptr) DestroyWindow(dialog_);
   PumpMessages();
   TakeQuitMessage();
+  EXPECT_TRUE(DeleteSettingsKey(SettingsKeyName()));
+}
+
+bool DialogTest::SettingsKeyExists() {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, SettingsKeyName().c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  RegCloseKey(key);
+  return true;
+}
+
+std::string DialogTest::SettingsText(const char* name) {
+  wchar_t text[1024] = L"";
+  DWORD size = sizeof text;
+  if (RegGetValueW(HKEY_CURRENT_USER, SettingsKeyName().c_str(), WideOfUtf8(name).c_str(), RRF_RT_REG_SZ, nullptr, text,
+                   &size) != ERROR_SUCCESS) {
+    return {};
+  }
+  return Utf8OfWide(text);
+}
+
+void DialogTest::PutSettingsText(const char* name, const std::string& utf8) {
+  const std::wstring text = WideOfUtf8(utf8);
+  ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, SettingsKeyName().c_str(), WideOfUtf8(name).c_str(), REG_SZ,
+                            text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))),
+            ERROR_SUCCESS);
+}
+
+void DialogTest::PutSettingsNumber(const char* name, DWORD value) {
+  ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, SettingsKeyName().c_str(), WideOfUtf8(name).c_str(), REG_DWORD, &value,
+                            sizeof value),
+            ERROR_SUCCESS);
 }
 
 std::vector<int> DialogTest::SelectedRows() const {

@@ -13,9 +13,18 @@
 
 class DialogTest : public ::testing::Test {
  protected:
-  explicit DialogTest(int list_id) : list_id_(list_id) {}
+  // Each test starts as on a machine where the program never ran: no settings of the program
+  // under test in the registry (and none are left behind for the next test or program).
+  explicit DialogTest(int list_id);
   // Every queued answer used; the dialog destroyed and what it posted taken off the queue.
   void TearDown() override;
+
+  // The program's settings key (HKCU\Software\<program name>): whether it exists, a text value of
+  // it in UTF-8 (empty when missing), and setting one as a user or another program might.
+  static bool SettingsKeyExists();
+  static std::string SettingsText(const char* name);
+  static void PutSettingsText(const char* name, const std::string& utf8);
+  static void PutSettingsNumber(const char* name, DWORD value);
 
   HWND Item(int id) const { return GetDlgItem(dialog_, id); }
   HWND List() const { return Item(list_id_); }

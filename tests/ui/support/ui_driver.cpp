@@ -11,6 +11,7 @@
 
 #include <algorithm>
 
+#include <commdlg.h>
 #include <shlobj.h>
 #include <cstdio>
 #include <cstring>
@@ -22,6 +23,7 @@ thread_local WindowAnswers* t_answers = nullptr;
 constexpr int MESSAGE_TEXT_ID = 0xFFFF;  // the static control holding a message box's text
 constexpr int FILE_NAME_COMBO_ID = 0x47C;  // the file name box of the explorer-style dialogs
 constexpr int FILE_NAME_EDIT_ID = 0x480;
+constexpr int READ_ONLY_BOX_ID = 0x410;  // chx1, "読み取り専用ファイルとして開く"
 
 bool IsDialogClass(HWND window) {
   wchar_t name[32] = L"";
@@ -62,9 +64,11 @@ UINT IconOf(HWND box) {
 WindowAnswers::WindowAnswers() {
   t_answers = this;
   hook_ = SetWindowsHookExA(WH_CBT, CbtHook, nullptr, GetCurrentThreadId());
+  message_hook_ = SetWindowsHookExW(WH_GETMESSAGE, GetMessageHook, nullptr, GetCurrentThreadId());
 }
 
 WindowAnswers::~WindowAnswers() {
+  UnhookWindowsHookEx(message_hook_);
   UnhookWindowsHookEx(hook_);
   t_answers = nullptr;
 }
@@ -76,13 +80,17 @@ void WindowAnswers::CancelFileDialog() { answers_.push_back({true, IDCANCEL, {}}
 std::vector<SeenWindow> WindowAnswers::TakeSeen() {
   std::vector<SeenWindow> seen;
   seen.swap(seen_);
+  open_file_dialogs_.clear();
   return seen;
 }
 
 LRESULT CALLBACK WindowAnswers::CbtHook(int code, WPARAM wparam, LPARAM lparam) {
   if (code == HCBT_ACTIVATE && t_answers != nullptr) t_answers->OnActivate(reinterpret_cast<HWND>(wparam));
   // A window handle can come back for a new window once the old one is gone.
-  if (code == HCBT_DESTROYWND && t_answers != nullptr) std::erase(t_answers->handled_, reinterpret_cast<HWND>(wparam));
+  if (code == HCBT_DESTROYWND && t_answers != nullptr) {
+    std::erase(t_answers->handled_, reinterpret_cast<HWND>(wparam));
+    std::erase_if(t_answers->open_file_dialogs_, [&](const auto& entry) { return entry.first == reinterpret_cast<HWND>(wparam); });
+  }
   return CallNextHookEx(nullptr, code, wparam, lparam);
 }
 
@@ -98,7 +106,9 @@ void WindowAnswers::OnActivate(HWND window) {
   if (name_box == nullptr) name_box = GetDlgItem(window, FILE_NAME_EDIT_ID);
   seen.file_dialog = name_box != nullptr;
   seen.caption = WindowText(window);
-  if (!seen.file_dialog) {
+  if (seen.file_dialog) {
+    open_file_dialogs_.push_back({window, seen_.size()});
+  } else {
     seen.text = WindowText(GetDlgItem(window, MESSAGE_TEXT_ID));
     seen.icon = IconOf(window);
     for (int id : {IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO}) {
@@ -119,6 +129,28 @@ void WindowAnswers::OnActivate(HWND window) {
     SetWindowTextW(name_box, WideOfUtf8(answer.path).c_str());
   }
   PostMessageW(window, WM_COMMAND, answer.button, 0);
+}
+
+// A file dialog is read when it takes its answer from the queue: while it is being activated it
+// may not have browsed to its folder yet, and when it closes it has let go of it.
+LRESULT CALLBACK WindowAnswers::GetMessageHook(int code, WPARAM wparam, LPARAM lparam) {
+  const MSG& message = *reinterpret_cast<const MSG*>(lparam);
+  if (code == HC_ACTION && message.message == WM_COMMAND && t_answers != nullptr) {
+    t_answers->OnAnswerTaken(message.hwnd);
+  }
+  return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+void WindowAnswers::OnAnswerTaken(HWND window) {
+  for (auto [dialog, index] : open_file_dialogs_) {
+    if (dialog != window || index >= seen_.size()) continue;
+    wchar_t folder[MAX_PATH] = L"";
+    SendMessageW(window, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(folder));
+    seen_[index].folder = Utf8OfWide(folder);
+    HWND read_only = GetDlgItem(window, READ_ONLY_BOX_ID);
+    seen_[index].read_only_box = read_only != nullptr && IsWindowVisible(read_only);
+  }
+  std::erase_if(open_file_dialogs_, [&](const auto& entry) { return entry.first == window; });
 }
 
 LRESULT Command(HWND dialog, int id, int code) {

@@ -10,6 +10,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // One box or dialog that appeared while answers were being given.
@@ -19,6 +20,10 @@ struct SeenWindow {
   std::string text;     // message boxes: the text of static control 0xFFFF
   UINT icon;            // MB_ICONWARNING / MB_ICONQUESTION as seen from the box's style, or 0
   std::vector<int> buttons;  // ids of the push buttons the box has (IDOK, IDYES, IDNO ...)
+  // File dialogs: the folder it shows (UTF-8), and whether it offers the box that opens a file
+  // read-only; both as it takes the answer.
+  std::string folder;
+  bool read_only_box = false;
 };
 
 class WindowAnswers {
@@ -45,12 +50,16 @@ class WindowAnswers {
     std::string path;
   };
   static LRESULT CALLBACK CbtHook(int code, WPARAM wparam, LPARAM lparam);
+  static LRESULT CALLBACK GetMessageHook(int code, WPARAM wparam, LPARAM lparam);
   void OnActivate(HWND window);
+  void OnAnswerTaken(HWND window);
 
   HHOOK hook_;
+  HHOOK message_hook_;
   std::deque<Answer> answers_;
   std::vector<SeenWindow> seen_;
   std::vector<HWND> handled_;
+  std::vector<std::pair<HWND, size_t>> open_file_dialogs_;  // a file dialog and its entry in seen_
 };
 
 // Sends a WM_COMMAND with `id` (and notification `code`) to the dialog, as a click or menu pick does.
