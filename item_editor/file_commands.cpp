@@ -25,10 +25,12 @@ void ShowLoadedSave(HWND dialog) {
   HWND owners = GetDlgItem(dialog, IDC_ITEM_OWNER);
   const OfficerRoster& roster = g_item_editor.roster;
   SetRedraw(owners, false);
+  std::vector<std::string_view> names(static_cast<size_t>(roster.count));
   for (int32_t position = 0; position < roster.count; ++position) {
-    InsertTextRow(owners, CB_INSERTSTRING, position,
-                  OfficerFullName(ImageBytes(SAVE_SLOT), roster.ids[static_cast<size_t>(position)]));
+    names[static_cast<size_t>(position)] =
+        OfficerFullName(ImageBytes(SAVE_SLOT), roster.ids[static_cast<size_t>(position)]);
   }
+  InsertTextRows(owners, CB_INSERTSTRING, 0, names);
   const std::wstring nobody = WideFromUtf8(Utf8Text(NO_OWNER_NAME));
   SendMessageW(owners, CB_INSERTSTRING, roster.count, reinterpret_cast<LPARAM>(nobody.c_str()));
   SetRedraw(owners, true);
@@ -103,9 +105,14 @@ void ShowKeyHint(HMENU menu, UINT id, bool key) {
 }  // namespace
 
 void ShowStoreKey(HWND dialog) {
+  static HMENU shown_menu = nullptr;  // the menu and the entry it shows the key beside
+  static bool shown_save = false;
   HMENU menu = GetMenu(dialog);
   if (menu == nullptr) return;
   const bool save = StoresSaveFile();
+  if (menu == shown_menu && save == shown_save) return;
+  shown_menu = menu;
+  shown_save = save;
   ShowKeyHint(menu, ID_FILE_OVERWRITE_SAVE, save);
   ShowKeyHint(menu, ID_FILE_OVERWRITE_SCENARIO, !save);
 }

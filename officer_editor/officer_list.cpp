@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "model/officer_edits.h"
@@ -17,11 +18,19 @@ int32_t RowCount() { return g_officer_editor.roster.count; }
 
 HWND OfficerList(HWND dialog) { return GetDlgItem(dialog, IDC_OFFICER_LIST); }
 
+// Every row anew, in the display order.
+void RefillOfficerRows(HWND list) {
+  const DisplayOrder& order = g_officer_editor.order;
+  std::vector<std::string_view> names(static_cast<size_t>(RowCount()));
+  for (size_t row = 0; row < names.size(); ++row) names[row] = OfficerFullName(ImageBytes(g_officer_editor.save), order[row]);
+  SendMessageW(list, LB_RESETCONTENT, 0, 0);
+  InsertTextRows(list, LB_INSERTSTRING, 0, names);
+}
+
 // Fills the list from the display order and selects the officers of `selection` again.
 void FillOfficerRows(HWND list, const OfficerSelection& selection) {
-  const DisplayOrder& order = g_officer_editor.order;
   SetRedraw(list, false);
-  RefillListRows(list, RowCount(), [&](int32_t row) { InsertOfficerRow(list, row, order[static_cast<size_t>(row)]); });
+  RefillOfficerRows(list);
   RestoreOfficerSelection(list, selection);
   SetRedraw(list, true);
 }
@@ -113,7 +122,7 @@ void ShowOfficerView(HWND dialog, std::span<const int32_t> view) {
   std::sort(rows.begin(), rows.end());
   const int32_t caret = view[1] >= 0 ? OfficerRow(row_of, view[1]) : CARET_WHERE_SELECTED;
   SetRedraw(list, false);
-  RefillListRows(list, RowCount(), [&](int32_t row) { InsertOfficerRow(list, row, order[static_cast<size_t>(row)]); });
+  RefillOfficerRows(list);
   SelectListRows(list, rows, view[0], caret);
   SetRedraw(list, true);
 }

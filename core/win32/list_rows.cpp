@@ -81,17 +81,29 @@ void ClearRows(HWND control, UINT reset_message, bool refill_follows) {
   if (!refill_follows) SetRedraw(control, true);
 }
 
-// Straight to the control's own window procedure: a subclass of the control (the kana binding) has
-// nothing to do with rows being written, and under Wine every message that passes it costs a
-// SendMessage and a CallWindowProc more.
 void InsertTextRow(HWND control, UINT insert_message, int32_t row, std::string_view text) {
-  const auto own = reinterpret_cast<WNDPROC>(GetClassLongPtrW(control, GCLP_WNDPROC));
-  const std::wstring wide = WideFromCp932(text);
-  if (own == nullptr) {
-    SendMessageW(control, insert_message, row, reinterpret_cast<LPARAM>(wide.c_str()));
+  SendMessageW(control, insert_message, row, reinterpret_cast<LPARAM>(WideFromCp932(text).c_str()));
+}
+
+void InsertTextRows(HWND control, UINT insert_message, int32_t first_row, std::span<const std::string_view> texts) {
+  std::string joined;
+  for (std::string_view text : texts) {
+    joined.append(text.substr(0, text.find('\0')));
+    joined.push_back('\0');
+  }
+  SendMessageW(control, insert_message == CB_INSERTSTRING ? CB_INITSTORAGE : LB_INITSTORAGE, texts.size(),
+               static_cast<LPARAM>(joined.size() * sizeof(wchar_t)));
+  const std::wstring wide = WideFromCp932(joined);
+  // A text that ends in half a character would take the NUL after it along: then each goes alone.
+  if (static_cast<size_t>(std::count(wide.begin(), wide.end(), L'\0')) != texts.size()) {
+    for (size_t k = 0; k < texts.size(); ++k) InsertTextRow(control, insert_message, first_row + static_cast<int32_t>(k), texts[k]);
     return;
   }
-  CallWindowProcW(own, control, insert_message, row, reinterpret_cast<LPARAM>(wide.c_str()));
+  const wchar_t* row_text = wide.c_str();
+  for (size_t k = 0; k < texts.size(); ++k) {
+    SendMessageW(control, insert_message, first_row + static_cast<int32_t>(k), reinterpret_cast<LPARAM>(row_text));
+    row_text += wcslen(row_text) + 1;
+  }
 }
 
 void FillComboBox(HWND dialog, int control, std::span<const std::u8string_view> texts) {

@@ -88,8 +88,12 @@ void RewriteListRows(HWND list, std::span<const int32_t> rows, int32_t row_count
 void ClearRows(HWND control, UINT reset_message, bool refill_follows);
 
 // Inserts `text` (bytes of a data file, up to its end) as row `row`, with LB_INSERTSTRING or
-// CB_INSERTSTRING as `insert_message` says, past any subclass of the control.
+// CB_INSERTSTRING as `insert_message` says.
 void InsertTextRow(HWND control, UINT insert_message, int32_t row, std::string_view text);
+
+// Inserts `texts` as rows `first_row` on, as InsertTextRow does each: room for all of them is made
+// first (LB_INITSTORAGE, CB_INITSTORAGE), and their code page 932 bytes are converted in one go.
+void InsertTextRows(HWND control, UINT insert_message, int32_t first_row, std::span<const std::string_view> texts);
 
 // The entries of a combo box, in order, from choice texts (UTF-8, formats/choice_texts.h); the
 // index of an entry is the value its command reads.

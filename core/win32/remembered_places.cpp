@@ -89,10 +89,15 @@ bool IsMissing(const std::wstring& path) {
   return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
-void RememberFile(HWND dialog, const wchar_t* path) {
+// True when the file was not already the newest entry with its folder the last one: only then do
+// the menu and the registry change (a file opened again costs neither).
+bool RememberFile(HWND dialog, const wchar_t* path) {
+  const ProgramSettings before = g_places.settings;
   AddRecentFile(g_places.settings.recent, Utf16(path));
   RememberChosenFolder(path);
+  if (g_places.settings == before) return false;
   ShowRecentFiles(dialog);
+  return true;
 }
 
 }  // namespace
@@ -127,8 +132,7 @@ void StorePlaces(HWND dialog) {
 }
 
 void RememberOpenedFile(HWND dialog, const wchar_t* path) {
-  RememberFile(dialog, path);
-  WriteSettings(false);
+  if (RememberFile(dialog, path)) WriteSettings(false);
 }
 
 void RememberStoredFile(HWND dialog, const wchar_t* path) { RememberFile(dialog, path); }

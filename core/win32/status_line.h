@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#define IDC_STATUS_LINE 1090
+#define IDC_STATUS_LINE 1090  // its first part; the second is 1091
 
 // Creates the line under the dialog's controls; the dialog's window grows to hold it.
 void CreateStatusLine(HWND dialog);

@@ -1,11 +1,19 @@
 // Texts of the program's string table.
 #include "win32/string_table.h"
 
+#include <unordered_map>
+
+// The texts read so far, by id: the status line and the title read theirs after every command, and
+// under Wine each LoadStringW walks the resource directory anew.
 std::wstring LoadText(UINT id) {
+  static std::unordered_map<UINT, std::wstring> loaded;
+  if (const auto found = loaded.find(id); found != loaded.end()) return found->second;
   const wchar_t* text = nullptr;
   // With a length of 0 LoadStringW hands out the resource itself, which is not NUL-terminated.
   const int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);
-  return length > 0 ? std::wstring(text, static_cast<size_t>(length)) : std::wstring();
+  std::wstring copy = length > 0 ? std::wstring(text, static_cast<size_t>(length)) : std::wstring();
+  loaded.emplace(id, copy);
+  return copy;
 }
 
 std::wstring FormatText(UINT id, int number) {

@@ -1,8 +1,6 @@
 // Answering message boxes and file dialogs for in-process UI tests.
 #include "ui_driver.h"
 
-#include <commctrl.h>
-
 #include "win32/message_loop.h"
 #include "win32/shared_strings.h"
 #include "win32/status_line.h"
@@ -182,10 +180,7 @@ std::string MenuText(HMENU menu, UINT item, UINT flags) {
 }
 
 std::string StatusText(HWND dialog, int part) {
-  HWND line = GetDlgItem(dialog, IDC_STATUS_LINE);
-  std::wstring text(LOWORD(SendMessageW(line, SB_GETTEXTLENGTHW, part, 0)) + 1, L'\0');
-  text.resize(LOWORD(SendMessageW(line, SB_GETTEXTW, part, reinterpret_cast<LPARAM>(text.data()))));
-  return Utf8OfWide(text);
+  return Utf8OfWide(WindowTextW(GetDlgItem(dialog, IDC_STATUS_LINE + part)));
 }
 
 std::string MenuLabel(HMENU menu, UINT item, UINT flags) {
