@@ -10,7 +10,7 @@ add_compile_definitions(WIN32_LEAN_AND_MEAN)
 # The shared Win32 layer with Windows' own platform adapters (file system, code page 932).
 file(GLOB CORE_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/core/win32/*.cpp ${CMAKE_SOURCE_DIR}/core/platform/win_*.cpp)
 add_library(core_win STATIC ${CORE_WIN_SOURCES})
-target_link_libraries(core_win PUBLIC core_data comdlg32 shell32)
+target_link_libraries(core_win PUBLIC core_data comdlg32 shell32 comctl32)
 target_compile_options(core_win PRIVATE -Wall -Wextra)
 
 # A program is its handlers in a library (so the UI tests link the same code), its resources, and

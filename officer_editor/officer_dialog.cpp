@@ -79,6 +79,8 @@ BOOL RunOfficerCommand(HWND dialog, int id) {
     case IDC_SET_TACTIC_RANK: UpdateTacticRank(dialog); return TRUE;
     case ID_EDIT_UNDO: UndoStep(dialog, g_officer_editor.steps); return TRUE;
     case ID_EDIT_REDO: RedoStep(dialog, g_officer_editor.steps); return TRUE;
+    case ID_VIEW_TABLE: OpenTableWindow(dialog, g_officer_editor.table); return TRUE;
+    case ID_VIEW_FILTER: FocusTableFilter(dialog, g_officer_editor.table); return TRUE;
     default: return FALSE;  // IDOK and IDCANCEL included: Enter and Esc do nothing
   }
 }
@@ -111,7 +113,8 @@ OfficerEditorState g_officer_editor = {
     {},
     {},
     {nullptr, JumpOfficerList},
-    {{}, {&g_officer_editor.save, 1}, CaptureOfficerView, ShowOfficerView, OfficersChanged, StepName, IDS_OFFICER_COUNT}};
+    {{}, {&g_officer_editor.save, 1}, CaptureOfficerView, ShowOfficerView, OfficersChanged, StepName, IDS_OFFICER_COUNT},
+    {&OFFICER_TABLE}};
 
 HWND CreateOfficerDialog(HINSTANCE instance) {
   return CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_DIALOG1), nullptr, OfficerDialogProc, 0);
@@ -123,6 +126,7 @@ INT_PTR CALLBACK OfficerDialogProc(HWND dialog, UINT message, WPARAM wparam, LPA
     case WM_COMMAND: {
       BOOL handled = FALSE;
       RunAsStep(dialog, g_officer_editor.steps, LOWORD(wparam), [&] { handled = RunOfficerCommand(dialog, LOWORD(wparam)); });
+      RefreshTableAfterCommand(g_officer_editor.table, g_officer_editor.steps, LOWORD(wparam));
       ShowOfficerEditorTitle(dialog);
       ShowEditMenu(dialog, g_officer_editor.steps);
       return handled;

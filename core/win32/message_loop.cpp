@@ -25,10 +25,23 @@ bool IsTextField(HWND window) {
   return window != nullptr && GetClassNameW(window, name, 16) > 0 && lstrcmpiW(name, L"Edit") == 0;
 }
 
+// The keys of the View menu (Ctrl+T, Ctrl+F) are no text editing keys: they reach the dialog from
+// a text field too.
+bool IsViewKey(const MSG& message) {
+  return message.message == WM_KEYDOWN && (message.wParam == 'T' || message.wParam == 'F') && GetKeyState(VK_CONTROL) < 0;
+}
+
 }  // namespace
 
+// The dialog's accelerators act from its owned windows too (the table window); each window gets its
+// own dialog keys (Tab between its controls).
 void DispatchDialogMessage(HWND dialog, HACCEL keys, MSG& message) {
-  if (keys != nullptr && !IsTextField(GetFocus()) && TranslateAcceleratorW(dialog, keys, &message)) return;
+  if (keys != nullptr && (!IsTextField(GetFocus()) || IsViewKey(message)) &&
+      TranslateAcceleratorW(dialog, keys, &message)) {
+    return;
+  }
+  HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  if (root != nullptr && root != dialog && GetWindow(root, GW_OWNER) == dialog && IsDialogMessageW(root, &message)) return;
   if (IsDialogMessageW(dialog, &message)) return;
   TranslateMessage(&message);
   DispatchMessageW(&message);

@@ -10,5 +10,7 @@ void ReportNoWindow();
 int RunDialogMessageLoop(HWND dialog);
 // One message of that loop: the keys of the program's accelerator table (IDR_EDIT_KEYS) become
 // the dialog's commands, except while a text field has the focus, where Ctrl+Z and the like keep
-// their meaning there; then the dialog's own keys (Tab, Enter...); then the message's window.
+// their meaning there (Ctrl+T and Ctrl+F do not: they open the table window and its filter); then
+// the dialog's own keys (Tab, Enter...), or those of the window it owns that the message is for
+// (the table window); then the message's window.
 void DispatchDialogMessage(HWND dialog, HACCEL keys, MSG& message);

@@ -41,3 +41,13 @@
 #define IDS_REDO 161
 #define IDS_UNDO_STEP 162               // "%1": the command's name, "%2": the records it touched
 #define IDS_REDO_STEP 163
+// The table window (win32/table_window.cpp): 表示 › 一覧表 and 絞り込み, their keys and texts.
+#define ID_VIEW_TABLE 40110
+#define ID_VIEW_FILTER 40111
+#define IDS_TABLE_TITLE 170             // "%1": the rows shown, "%2": the records
+#define IDS_SELECT_SHOWN 171
+#define IDS_FILTER_CUE 172              // the filter box's hint while it is empty
+#define IDS_FILTER_NOT_CP932 173
+// Why a filter condition was left out: IDS_FILTER_PROBLEM + the problem's number (FilterProblem,
+// from 1); "%1" is the condition as typed.
+#define IDS_FILTER_PROBLEM 174
