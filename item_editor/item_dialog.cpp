@@ -148,6 +148,8 @@ BOOL RunItemCommand(HWND dialog, int id, int code) {
     case ID_FILE_IMPORT_CSV: ImportItemsFromCsv(dialog); return TRUE;
     case ID_EDIT_UNDO: UndoStep(dialog, g_item_editor.steps); return TRUE;
     case ID_EDIT_REDO: RedoStep(dialog, g_item_editor.steps); return TRUE;
+    case ID_VIEW_TABLE: OpenTableWindow(dialog, g_item_editor.table); return TRUE;
+    case ID_VIEW_FILTER: FocusTableFilter(dialog, g_item_editor.table); return TRUE;
     default: return FALSE;  // IDOK and IDCANCEL included: Enter and Esc do nothing
   }
 }
@@ -179,7 +181,8 @@ ItemEditorState g_item_editor = {
     {},
     {},
     {nullptr, JumpOwnerList},
-    {{}, g_item_editor.images, CaptureItemView, ShowItemView, ItemsChanged, StepName, IDS_ITEM_COUNT}};
+    {{}, g_item_editor.images, CaptureItemView, ShowItemView, ItemsChanged, StepName, IDS_ITEM_COUNT},
+    {&ITEM_TABLE}};
 
 HWND CreateItemDialog(HINSTANCE instance, ItemEditorStart* start) {
   ItemEditorStart started = ItemEditorStart::NoWindow;
@@ -200,12 +203,14 @@ INT_PTR CALLBACK ItemDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM
       BOOL handled = FALSE;
       RunAsStep(dialog, g_item_editor.steps, LOWORD(wparam),
                 [&] { handled = RunItemCommand(dialog, LOWORD(wparam), HIWORD(wparam)); });
+      RefreshTableAfterCommand(g_item_editor.table, g_item_editor.steps, LOWORD(wparam));
       ShowItemEditorTitle(dialog);
       ShowEditMenu(dialog, g_item_editor.steps);
       return handled;
     }
     case WM_DROPFILES:
       OpenDroppedSaveFile(dialog, reinterpret_cast<HDROP>(wparam));
+      RefreshTableAfterCommand(g_item_editor.table, g_item_editor.steps, 0);
       ShowItemEditorTitle(dialog);
       ShowEditMenu(dialog, g_item_editor.steps);
       return TRUE;

@@ -44,7 +44,9 @@ void ShowTitle(TableWindow& table) {
   const int32_t total = records != nullptr ? records->RecordCount() : 0;
   const std::wstring title =
       FormatText(IDS_TABLE_TITLE, {std::to_wstring(table.rows.size()), std::to_wstring(total)});
-  SetWindowTextW(table.window, title.c_str());
+  wchar_t shown[128] = L"";
+  GetWindowTextW(table.window, shown, 128);
+  if (title != shown) SetWindowTextW(table.window, title.c_str());
 }
 
 void ShowSortArrow(TableWindow& table) {
@@ -54,32 +56,48 @@ void ShowSortArrow(TableWindow& table) {
     HDITEMW item{};
     item.mask = HDI_FORMAT;
     SendMessageW(header, HDM_GETITEMW, k, reinterpret_cast<LPARAM>(&item));
+    const int was = item.fmt;
     item.fmt &= ~(HDF_SORTUP | HDF_SORTDOWN);
     if (k == table.sort_column) item.fmt |= table.descending ? HDF_SORTDOWN : HDF_SORTUP;
-    SendMessageW(header, HDM_SETITEMW, k, reinterpret_cast<LPARAM>(&item));
+    if (item.fmt != was) SendMessageW(header, HDM_SETITEMW, k, reinterpret_cast<LPARAM>(&item));
   }
 }
 
-// Selects in the table what the main list selects, and shows the caret row.
+// Selects in the table what the main list selects, and shows the caret row. Only the rows whose
+// state differs change; selecting every row or none is one message.
 void FollowMainSelection(TableWindow& table) {
   RecordSource* records = Records(table);
   if (table.window == nullptr || records == nullptr) return;
   std::vector<bool> selected;
   int32_t caret = -1;
   table.program->main_selection(table.dialog, selected, caret);
-  table.following = true;
-  for (size_t row = 0; row < table.rows.size(); ++row) {
+  auto wanted = [&](size_t row) {
     const auto record = static_cast<size_t>(table.rows[row]);
-    const bool want = record < selected.size() && selected[record];
-    const bool has = ListView_GetItemState(table.list, static_cast<int>(row), LVIS_SELECTED) != 0;
-    if (want != has) ListView_SetItemState(table.list, static_cast<int>(row), want ? LVIS_SELECTED : 0, LVIS_SELECTED);
+    return record < selected.size() && selected[record];
+  };
+  size_t wanted_count = 0;
+  for (size_t row = 0; row < table.rows.size(); ++row) wanted_count += wanted(row) ? 1 : 0;
+  const auto shown_count = static_cast<size_t>(ListView_GetSelectedCount(table.list));
+  table.following = true;
+  if (wanted_count == table.rows.size() || wanted_count == 0) {
+    if (shown_count != wanted_count) {
+      ListView_SetItemState(table.list, -1, wanted_count != 0 ? LVIS_SELECTED : 0, LVIS_SELECTED);
+    }
+  } else {
+    for (size_t row = 0; row < table.rows.size(); ++row) {
+      const bool want = wanted(row);
+      const bool has = ListView_GetItemState(table.list, static_cast<int>(row), LVIS_SELECTED) != 0;
+      if (want != has) ListView_SetItemState(table.list, static_cast<int>(row), want ? LVIS_SELECTED : 0, LVIS_SELECTED);
+    }
   }
   const int32_t caret_row =
       caret >= 0 && static_cast<size_t>(caret) < table.row_of.size() ? table.row_of[static_cast<size_t>(caret)] : -1;
   if (caret_row >= 0 && ListView_GetNextItem(table.list, -1, LVNI_FOCUSED) != caret_row) {
     ListView_SetItemState(table.list, caret_row, LVIS_FOCUSED, LVIS_FOCUSED);
-    ListView_EnsureVisible(table.list, caret_row, FALSE);
   }
+  // The table scrolls to the caret when the main list moved it; a sort or a filter leaves the view.
+  if (caret_row >= 0 && caret != table.caret_record) ListView_EnsureVisible(table.list, caret_row, FALSE);
+  table.caret_record = caret;
   table.following = false;
 }
 
@@ -111,9 +129,12 @@ void ShowRows(TableWindow& table) {
     }
   }
   table.row_of.assign(records != nullptr ? static_cast<size_t>(records->RecordCount()) : 0, -1);
+  table.changed.assign(table.row_of.size(), -1);
+  table.changed_cells.assign(table.row_of.size(), 0);
   for (size_t row = 0; row < table.rows.size(); ++row) table.row_of[static_cast<size_t>(table.rows[row])] = static_cast<int32_t>(row);
+  // The selection stays by row until FollowMainSelection puts it on the rows of the same records:
+  // clearing it first would cost a change of every row twice.
   table.following = true;
-  ListView_SetItemState(table.list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
   ListView_SetItemCountEx(table.list, static_cast<int>(table.rows.size()), LVSICF_NOINVALIDATEALL);
   InvalidateRect(table.list, nullptr, FALSE);
   table.following = false;
@@ -140,7 +161,9 @@ void ApplyFilter(TableWindow& table) {
                            {WideFromCp932(table.shown_filter.problem_word)});
     }
   }
-  SetWindowTextW(table.problem, problem.c_str());
+  wchar_t shown[256] = L"";
+  GetWindowTextW(table.problem, shown, 256);
+  if (problem != shown) SetWindowTextW(table.problem, problem.c_str());
   ShowRows(table);
 }
 
@@ -215,13 +238,30 @@ void GiveCellText(TableWindow& table, NMLVDISPINFOW& info) {
 LRESULT DrawCell(TableWindow& table, NMLVCUSTOMDRAW& draw) {
   switch (draw.nmcd.dwDrawStage) {
     case CDDS_PREPAINT: return CDRF_NOTIFYITEMDRAW;
-    case CDDS_ITEMPREPAINT: return CDRF_NOTIFYSUBITEMDRAW;
-    case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
+    case CDDS_ITEMPREPAINT: {
+      // Rows without a changed cell are drawn as they are, cell by cell only the others.
       RecordSource* records = Records(table);
       const auto row = static_cast<size_t>(draw.nmcd.dwItemSpec);
-      const bool changed = records != nullptr && row < table.rows.size() &&
-                           static_cast<size_t>(draw.iSubItem) < records->Columns().size() &&
-                           CellChanged(*records, table.rows[row], static_cast<size_t>(draw.iSubItem));
+      if (records == nullptr || row >= table.rows.size()) return CDRF_DODEFAULT;
+      const auto record = static_cast<size_t>(table.rows[row]);
+      if (record >= table.changed.size()) return CDRF_DODEFAULT;
+      if (table.changed[record] < 0) {
+        uint64_t cells = 0;
+        const size_t columns = records->Columns().size();
+        for (size_t column = 0; column < columns; ++column) {
+          if (CellChanged(*records, table.rows[row], column)) cells |= column < 64 ? uint64_t{1} << column : 0;
+        }
+        table.changed_cells[record] = cells;
+        table.changed[record] = cells != 0 ? 1 : 0;
+      }
+      return table.changed[record] != 0 ? CDRF_NOTIFYSUBITEMDRAW : CDRF_DODEFAULT;
+    }
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
+      const auto row = static_cast<size_t>(draw.nmcd.dwItemSpec);
+      const auto column = static_cast<size_t>(draw.iSubItem);
+      const size_t record = row < table.rows.size() ? static_cast<size_t>(table.rows[row]) : table.changed.size();
+      const bool changed = record < table.changed_cells.size() && column < 64 &&
+                           (table.changed_cells[record] >> column & 1) != 0;
       SelectObject(draw.nmcd.hdc, changed ? table.bold : reinterpret_cast<HFONT>(SendMessageW(table.list, WM_GETFONT, 0, 0)));
       return CDRF_NEWFONT;
     }
@@ -390,6 +430,12 @@ void RefreshTableAfterCommand(TableWindow& table, const EditSteps& steps, int32_
     Rebuild(table);
     return;
   }
+  if (steps.history.StoredGeneration() != table.stored_generation) {
+    // Stored or opened: every mark may change.
+    table.stored_generation = steps.history.StoredGeneration();
+    table.changed.assign(table.changed.size(), -1);
+    InvalidateRect(table.list, nullptr, FALSE);
+  }
   const EditStep* step = nullptr;
   if (command == ID_EDIT_UNDO) step = steps.history.NextRedo();
   else if (command == ID_EDIT_REDO) step = steps.history.NextUndo();
@@ -403,7 +449,9 @@ void RefreshTableAfterCommand(TableWindow& table, const EditSteps& steps, int32_
     const int bottom = top + ListView_GetCountPerPage(table.list) + 1;
     for (size_t record = 0; record < touched.size(); ++record) {
       const int32_t row = table.row_of[record];
-      if (touched[record] && row >= top && row <= bottom) ListView_RedrawItems(table.list, row, row);
+      if (!touched[record]) continue;
+      if (record < table.changed.size()) table.changed[record] = -1;
+      if (row >= top && row <= bottom) ListView_RedrawItems(table.list, row, row);
     }
   }
   FollowMainSelection(table);

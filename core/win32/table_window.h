@@ -44,6 +44,10 @@ struct TableWindow {
   bool stale = false;           // the records' columns changed: rebuilt before the next use
   bool following = false;       // the table is being set from the main list: no echo back
   bool sync_posted = false;
+  int32_t caret_record = -1;    // the main list's caret when the table last followed it
+  std::vector<int8_t> changed;  // by record: 1 a cell differs from the file, 0 none, -1 not known yet
+  std::vector<uint64_t> changed_cells;  // by record, where known: bit k for column k (the first 64)
+  int32_t stored_generation = -1;  // the history's when `changed` was last cleared whole
   RECT placement{};             // kept while the program runs; empty before the first opening
   std::vector<int> widths;
 };
