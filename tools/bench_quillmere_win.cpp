@@ -40,8 +40,10 @@ void SetUpSort() {
 
 }  // namespace
 
+// "show SECONDS" instead of the number of runs: the table window for a screenshot, no figures.
 int main(int argc, char** argv) {
-  const int runs = argc > 1 ? std::atoi(argv[1]) : 20;
+  const bool show = argc > 2 && std::string(argv[1]) == "show";
+  const int runs = argc > 1 && !show ? std::atoi(argv[1]) : 20;
   TempFolder files;
   const std::vector<uint8_t> save = MakeFullRosterSave();
   const std::string path = files.Path("FULL.sav");
@@ -70,6 +72,13 @@ int main(int argc, char** argv) {
   SendDlgItemMessageW(g_dialog, IDC_NO_AGING, BM_SETCHECK, BST_UNCHECKED, 0);
   PumpMessages();
 
+  if (show) {
+    std::printf("ANSI code page %u\n", GetACP());
+    answers.PressButton(IDOK);  // the officers from 899 on are left out of the loyalty
+    ShowTableForScreenshot(g_dialog, g_officer_editor.table, "武力>=60", IDC_SET_LOYALTY, 9, std::atoi(argv[2]));
+    g_officer_editor.save.dirty = 0;
+    return 0;
+  }
   BareWindow bare(g_dialog);
   HWND bare_list = bare.Copy(IDC_OFFICER_LIST);
   for (const auto& input : inputs) bare.Copy(input.control);

@@ -66,7 +66,7 @@ void CreateBareTable() {
     column.mask = LVCF_TEXT | LVCF_WIDTH;
     column.cx = g_bare.widths[k];
     column.pszText = g_bare.headers[k].data();
-    ListView_InsertColumn(g_bare.list, static_cast<int>(k), &column);
+    SendMessageW(g_bare.list, LVM_INSERTCOLUMNW, static_cast<int>(k), reinterpret_cast<LPARAM>(&column));
   }
   ListView_SetItemCountEx(g_bare.list, static_cast<int>(g_bare.rows.size()), 0);
   ShowWindow(g_bare.frame, SW_SHOWNORMAL);
@@ -111,7 +111,7 @@ std::vector<BenchRow> TableRows(const TableBench& bench) {
     item.mask = LVCF_TEXT | LVCF_WIDTH;
     item.pszText = header;
     item.cchTextMax = 64;
-    ListView_GetColumn(table.list, column, &item);
+    SendMessageW(table.list, LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&item));
     g_bare.headers.push_back(header);
     g_bare.widths.push_back(item.cx);
   }
@@ -241,4 +241,19 @@ std::vector<BenchRow> TableRows(const TableBench& bench) {
                     paint_bare();
                   }});
   return rows;
+}
+
+void ShowTableForScreenshot(HWND dialog, TableWindow& table, const std::string& filter, int command, int sort_column,
+                            int seconds) {
+  Command(dialog, ID_VIEW_TABLE);
+  TypeFilter(table, filter);
+  ClickSelectShown(table);
+  Command(dialog, command);
+  ClickHeader(table, sort_column);
+  SetFocus(table.list);
+  const DWORD end = GetTickCount() + static_cast<DWORD>(seconds) * 1000;
+  while (GetTickCount() < end) {
+    PumpMessages();
+    Sleep(50);
+  }
 }

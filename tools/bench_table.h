@@ -26,3 +26,9 @@ struct TableBench {
 
 // Opens the table (closed again by the rows as they need), and returns its rows.
 std::vector<BenchRow> TableRows(const TableBench& bench);
+
+// For a screenshot instead of the figures: opens the table over the program's open file, types
+// `filter`, selects every shown row, runs `command` on them (its changed cells bold), sorts by
+// `sort_column`, and keeps the windows shown for `seconds`.
+void ShowTableForScreenshot(HWND dialog, TableWindow& table, const std::string& filter, int command, int sort_column,
+                            int seconds);

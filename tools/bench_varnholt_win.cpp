@@ -61,8 +61,10 @@ void ReadInput(HWND bare_list, HWND control, bool edit) {
 
 }  // namespace
 
+// "show SECONDS" instead of the number of runs: the table window for a screenshot, no figures.
 int main(int argc, char** argv) {
-  const int runs = argc > 1 ? std::atoi(argv[1]) : 20;
+  const bool show = argc > 2 && std::string(argv[1]) == "show";
+  const int runs = argc > 1 && !show ? std::atoi(argv[1]) : 20;
   TempFolder files;
   const std::vector<uint8_t> scenario = MakeSampleScenario(1), save = MakeFullRosterSave();
   WriteFileBytes(files.Path("D_SCE.S8"), scenario);
@@ -91,6 +93,12 @@ int main(int argc, char** argv) {
   g_item_editor.current_item = 7;
   PumpMessages();
 
+  if (show) {
+    std::printf("ANSI code page %u\n", GetACP());
+    ShowTableForScreenshot(g_dialog, g_item_editor.table, "売値<1000", IDC_UPDATE_PRICE, 4, std::atoi(argv[2]));
+    for (int slot : {SCENARIO_SLOT, SAVE_SLOT}) g_item_editor.images[slot].dirty = 0;
+    return 0;
+  }
   BareWindow bare(g_dialog);
   HWND bare_list = bare.Copy(IDC_ITEM_LIST);
   for (int id : VIEW_EDITS) bare.Copy(id);

@@ -1,7 +1,9 @@
 // File formats: how the editors' files are read and written. Data images (a data file held whole
 // in memory, read whole and stored whole through a temporary and one rename), the ini lookup of
 // the scenario file, CSV reading and writing and the two table mappings (officers, items) with
-// their choice texts and column names, and the two interfaces the platform supplies: the file
+// their choice texts and column names, the cells of a record's fields (the one mapping from bytes
+// to cell texts, which the CSV export and the table windows share) with the tables' sort and
+// filter, and the two interfaces the platform supplies: the file
 // system (file_system.h) and the code page 932 conversion (cp932_codec.h). Portable C++: code here
 // includes the standard library, the data model (model/) and this folder, never a platform header.
 #pragma once
@@ -16,4 +18,7 @@
 #include "formats/ini_paths.h"
 #include "formats/item_csv.h"
 #include "formats/officer_csv.h"
+#include "formats/record_table.h"
 #include "formats/step_records.h"
+#include "formats/table_cells.h"
+#include "formats/table_records.h"

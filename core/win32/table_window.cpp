@@ -167,6 +167,8 @@ void ApplyFilter(TableWindow& table) {
   ShowRows(table);
 }
 
+// The W messages by name: the ListView_ macros send the A or W form as UNICODE says, and the
+// programs do not define it.
 void SetUpColumns(TableWindow& table) {
   while (ListView_DeleteColumn(table.list, 0)) {
   }
@@ -185,7 +187,7 @@ void SetUpColumns(TableWindow& table) {
     if (k == 0) column.fmt = LVCFMT_LEFT;  // the first column of a report view is always left-aligned
     column.cx = table.widths[k];
     column.pszText = header.data();
-    ListView_InsertColumn(table.list, static_cast<int>(k), &column);
+    SendMessageW(table.list, LVM_INSERTCOLUMNW, static_cast<int>(k), reinterpret_cast<LPARAM>(&column));
   }
   if (table.sort_column >= static_cast<int32_t>(columns.size())) table.sort_column = -1;
   ShowSortArrow(table);

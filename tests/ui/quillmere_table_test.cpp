@@ -58,6 +58,8 @@ TEST_F(QuillmereTableTest, FilterSelectShownAndACommandOnThem) {
   // A header click sorts the table by loyalty, descending on the second; the list keeps its order.
   const DisplayOrder order = g_officer_editor.order;
   const int loyalty = ColumnOf(u8"忠誠");
+  EXPECT_EQ(TableHeader(Table(), loyalty), "忠誠");
+  EXPECT_EQ(TableHeader(Table(), 0), "番号");
   ClickHeader(Table(), loyalty);
   ClickHeader(Table(), loyalty);
   for (int row = 1; row < TableRowCount(Table()); ++row) {

@@ -59,6 +59,7 @@ TEST_F(VarnholtTableTest, FilterSelectShownAndACommandOnThem) {
   OpenSampleSave();
   ASSERT_NE(Table().window, nullptr);
   ASSERT_EQ(Header_GetItemCount(ListView_GetHeader(Table().list)), 8);
+  EXPECT_EQ(TableHeader(Table(), 7), "所有者");
   TypeFilter(Table(), "");
   const int item = SAMPLE_SKILLED_ITEM;
   const OfficerId owner = SampleItemOwner(item);

@@ -43,3 +43,13 @@ std::vector<int> SelectedTableRows(const TableWindow& table) {
   }
   return rows;
 }
+
+std::string TableHeader(const TableWindow& table, int column) {
+  wchar_t text[64] = L"";
+  HDITEMW item{};
+  item.mask = HDI_TEXT;
+  item.pszText = text;
+  item.cchTextMax = 64;
+  SendMessageW(ListView_GetHeader(table.list), HDM_GETITEMW, column, reinterpret_cast<LPARAM>(&item));
+  return Utf8OfWide(text);
+}

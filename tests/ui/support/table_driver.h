@@ -16,5 +16,7 @@ void ClickSelectShown(const TableWindow& table);
 // A cell's text in UTF-8, as the list view gives it.
 std::string TableCell(const TableWindow& table, int row, int column);
 int TableRowCount(const TableWindow& table);
+// A column's header in UTF-8, without its sort arrow.
+std::string TableHeader(const TableWindow& table, int column);
 // The selected rows, ascending.
 std::vector<int> SelectedTableRows(const TableWindow& table);
