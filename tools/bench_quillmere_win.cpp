@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "bench_table.h"
+#include "bench_table_win.h"
 #include "bench_win.h"
 #include "officer_editor.h"
 #include "quillmere_resource.h"

@@ -1,4 +1,4 @@
-#include "bench_table.h"
+#include "bench_table_win.h"
 
 #include <commctrl.h>
 
