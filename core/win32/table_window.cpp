@@ -18,7 +18,8 @@ namespace {
 
 constexpr wchar_t TABLE_CLASS[] = L"SaveDataEditorTable";
 constexpr UINT WM_SYNC_MAIN = WM_APP + 1;  // posted: the table's selection goes to the main list
-constexpr int ID_FILTER = 1, ID_SELECT_SHOWN = 2, ID_LIST = 3;
+// Above IDOK and IDCANCEL, which the dialog keys send for Enter and Esc: those do nothing here.
+constexpr int ID_FILTER = 101, ID_SELECT_SHOWN = 102, ID_LIST = 103;
 
 WinCp932Codec& Codec() {
   static WinCp932Codec codec;
@@ -322,6 +323,9 @@ LRESULT CALLBACK TableProc(HWND window, UINT message, WPARAM wparam, LPARAM lpar
     case WM_CLOSE: DestroyWindow(window); return 0;
     case WM_DESTROY:
       KeepPlacement(*table);
+      table->filter_text.resize(static_cast<size_t>(GetWindowTextLengthW(table->filter)) + 1);
+      table->filter_text.resize(static_cast<size_t>(
+          GetWindowTextW(table->filter, table->filter_text.data(), static_cast<int>(table->filter_text.size()))));
       DeleteObject(table->bold);
       table->bold = nullptr;
       table->window = nullptr;
@@ -384,6 +388,7 @@ bool CreateTable(HWND dialog, TableWindow& table) {
   SetUpColumns(table);
   table.stale = false;
   Layout(table);
+  SetWindowTextW(table.filter, table.filter_text.c_str());  // filters, as typing does
   ApplyFilter(table);
   ShowWindow(table.window, SW_SHOWNORMAL);
   return true;

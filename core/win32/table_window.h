@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "formats/record_table.h"
@@ -50,6 +51,7 @@ struct TableWindow {
   int32_t stored_generation = -1;  // the history's when `changed` was last cleared whole
   RECT placement{};             // kept while the program runs; empty before the first opening
   std::vector<int> widths;
+  std::wstring filter_text;
 };
 
 // 表示 › 一覧表 (Ctrl+T): opens the table, or brings it to the front.

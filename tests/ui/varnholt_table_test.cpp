@@ -13,6 +13,11 @@ namespace {
 
 class VarnholtTableTest : public VarnholtTest {
  protected:
+  // The table keeps its size, sort and filter while the process runs; each test starts afresh.
+  void SetUp() override {
+    VarnholtTest::SetUp();
+    g_item_editor.table = TableWindow(&ITEM_TABLE);
+  }
   TableWindow& Table() { return g_item_editor.table; }
   std::set<int> MainSelection() {
     const std::vector<int> rows = SelectedRows();
