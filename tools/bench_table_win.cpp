@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <climits>
 #include <memory>
 
 #include "ui_driver.h"
@@ -103,7 +104,9 @@ std::vector<BenchRow> TableRows(const TableBench& bench) {
     for (int column = 0; column < columns; ++column) {
       g_bare.texts[static_cast<size_t>(row)][static_cast<size_t>(column)] = WideOfUtf8(TableCell(table, row, column));
     }
-    g_bare.keys[static_cast<size_t>(row)] = _wtoi(g_bare.texts[static_cast<size_t>(row)][static_cast<size_t>(bench.sort_column)].c_str());
+    // An empty cell (a field the record does not have) sorts first and meets no condition.
+    const std::wstring& key = g_bare.texts[static_cast<size_t>(row)][static_cast<size_t>(bench.sort_column)];
+    g_bare.keys[static_cast<size_t>(row)] = key.empty() ? INT_MIN : _wtoi(key.c_str());
   }
   for (int column = 0; column < columns; ++column) {
     wchar_t header[64] = L"";
@@ -151,7 +154,11 @@ std::vector<BenchRow> TableRows(const TableBench& bench) {
   auto ensure_bare = [&table] {
     if (g_bare.frame == nullptr) CreateBareTable();
     ListView_SetItemState(g_bare.list, -1, 0, LVIS_SELECTED);
-    g_bare.all_selected = ListView_GetSelectedCount(table.list) == static_cast<UINT>(TableRowCount(table));
+    // Whether the main list selects every record, so that the table selects every row it shows.
+    std::vector<bool> selected;
+    int32_t caret = -1;
+    table.program->main_selection(table.dialog, selected, caret);
+    g_bare.all_selected = std::find(selected.begin(), selected.end(), false) == selected.end();
     for (int row = ListView_GetNextItem(table.list, -1, LVNI_SELECTED); row >= 0;
          row = ListView_GetNextItem(table.list, row, LVNI_SELECTED)) {
       ListView_SetItemState(g_bare.list, row, LVIS_SELECTED, LVIS_SELECTED);
@@ -207,7 +214,7 @@ std::vector<BenchRow> TableRows(const TableBench& bench) {
                       g_bare.rows.clear();
                       for (size_t record = 0; record < g_bare.texts.size(); ++record) {
                         const auto& texts = g_bare.texts[record];
-                        const bool kept = by_number ? g_bare.keys[record] < limit
+                        const bool kept = by_number ? g_bare.keys[record] != INT_MIN && g_bare.keys[record] < limit
                                                     : std::any_of(searched.begin(), searched.end(), [&](int column) {
                                                         return texts[static_cast<size_t>(column)].find(word) != std::wstring::npos;
                                                       });

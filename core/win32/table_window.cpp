@@ -115,6 +115,7 @@ void SyncMainSelection(TableWindow& table) {
   const int focused = ListView_GetNextItem(table.list, -1, LVNI_FOCUSED);
   const int32_t caret = focused >= 0 && static_cast<size_t>(focused) < table.rows.size()
                             ? table.rows[static_cast<size_t>(focused)] : -1;
+  table.caret_record = caret;
   table.program->select_in_main(table.dialog, selected, caret);
 }
 
@@ -314,7 +315,9 @@ LRESULT CALLBACK TableProc(HWND window, UINT message, WPARAM wparam, LPARAM lpar
     case WM_COMMAND:
       if (LOWORD(wparam) == ID_FILTER && HIWORD(wparam) == EN_CHANGE) ApplyFilter(*table);
       if (LOWORD(wparam) == ID_SELECT_SHOWN) {
+        table->following = true;  // one sync below, not one posted per row
         ListView_SetItemState(table->list, -1, LVIS_SELECTED, LVIS_SELECTED);
+        table->following = false;
         SyncMainSelection(*table);
       }
       return 0;
