@@ -81,7 +81,7 @@ add_test(NAME program_smoke_tests COMMAND program_smoke_tests)
 
 # --- Benchmarks under Wine ---------------------------------------------------------------------
 # Timed console programs (not tests): every command of a program beside its bare-toolkit baseline.
-add_library(bench_win STATIC ${CMAKE_SOURCE_DIR}/tools/bench_win.cpp)
+add_library(bench_win STATIC ${CMAKE_SOURCE_DIR}/tools/bench_win.cpp ${CMAKE_SOURCE_DIR}/tools/bench_table_win.cpp)
 target_include_directories(bench_win PUBLIC ${CMAKE_SOURCE_DIR}/tools)
 target_link_libraries(bench_win PUBLIC ui_support sample_data)
 foreach(program IN ITEMS Quillmere:quillmere:officer_editor Varnholt:varnholt:item_editor)

@@ -15,7 +15,9 @@
 
 namespace {
 
+// The table's owner column comes or goes with the save file: the table is built again.
 void ClearOwnerList(HWND dialog, bool refill_follows) {
+  MarkTableStale(g_item_editor.table);
   ClearRows(GetDlgItem(dialog, IDC_ITEM_OWNER), CB_RESETCONTENT, refill_follows);
 }
 

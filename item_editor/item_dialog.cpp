@@ -184,6 +184,8 @@ BOOL RunItemCommand(HWND dialog, int id, int code) {
     case ID_EDIT_UNDO: UndoStep(dialog, g_item_editor.steps); return TRUE;
     case ID_EDIT_REDO: RedoStep(dialog, g_item_editor.steps); return TRUE;
     case ID_HELP_ABOUT: ShowAboutBox(dialog, IDI_PROGRAM); return TRUE;
+    case ID_VIEW_TABLE: OpenTableWindow(dialog, g_item_editor.table); return TRUE;
+    case ID_VIEW_FILTER: FocusTableFilter(dialog, g_item_editor.table); return TRUE;
     default: return FALSE;  // IDOK and IDCANCEL included: Enter and Esc do nothing
   }
 }
@@ -234,7 +236,8 @@ ItemEditorState g_item_editor = {
     {},
     {},
     {nullptr, JumpOwnerList},
-    {{}, g_item_editor.images, CaptureItemView, ShowItemView, ItemsChanged, StepName, IDS_ITEM_COUNT, ReportStep}};
+    {{}, g_item_editor.images, CaptureItemView, ShowItemView, ItemsChanged, StepName, IDS_ITEM_COUNT, ReportStep},
+    {&ITEM_TABLE}};
 
 // After every command: the title, the File menu's Ctrl+S, the Edit menu and the selection's count.
 void ShowItemEditorState(HWND dialog) {
@@ -263,11 +266,13 @@ INT_PTR CALLBACK ItemDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM
       BOOL handled = FALSE;
       RunAsStep(dialog, g_item_editor.steps, LOWORD(wparam),
                 [&] { handled = RunItemCommand(dialog, LOWORD(wparam), HIWORD(wparam)); });
+      RefreshTableAfterCommand(g_item_editor.table, g_item_editor.steps, LOWORD(wparam));
       ShowItemEditorState(dialog);
       return handled;
     }
     case WM_DROPFILES:
       OpenDroppedSaveFile(dialog, reinterpret_cast<HDROP>(wparam));
+      RefreshTableAfterCommand(g_item_editor.table, g_item_editor.steps, 0);
       ShowItemEditorState(dialog);
       return TRUE;
     case WM_CLOSE: CloseItemEditor(dialog); return TRUE;

@@ -14,6 +14,7 @@
 #include "win32/edit_steps.h"
 #include "win32/kana_binding.h"
 #include "win32/list_rows.h"
+#include "win32/table_window.h"
 
 // The two data images, by slot number.
 constexpr int SCENARIO_SLOT = 0;  // "D_SCE.S8", loaded at start-up and required
@@ -27,6 +28,7 @@ struct ItemEditorState {
   RosterPositionMap roster_positions;   // officer id -> owner list row, for the officers of `roster`
   KanaJumpBinding owner_jump;           // combo box 1019's own procedure, behind the kana quick-jump
   EditSteps steps;                      // undo and redo over both images, image k the slot k
+  TableWindow table;                    // 表示 › 一覧表: a row per item, with its owner while a save file is open
 };
 extern ItemEditorState g_item_editor;
 
@@ -95,6 +97,9 @@ void ShowCurrentItem(HWND dialog);
 void ShowCurrentOwner(HWND dialog);
 // The item list's selection change: the caret row becomes the current item.
 void ChangeCurrentItem(HWND dialog);
+
+// The table window's records (the items) and how they map to the item list.
+extern const TableProgram ITEM_TABLE;
 
 // Item commands.
 void SelectAllItems(HWND dialog);

@@ -8,7 +8,9 @@
 
 namespace {
 
+// The table window closes with the file it shows.
 void ClearOfficerList(HWND dialog, bool refill_follows) {
+  CloseTableWindow(g_officer_editor.table);
   ClearRows(GetDlgItem(dialog, IDC_OFFICER_LIST), LB_RESETCONTENT, refill_follows);
 }
 

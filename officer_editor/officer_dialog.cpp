@@ -93,6 +93,8 @@ BOOL RunOfficerCommand(HWND dialog, int id) {
     case ID_EDIT_UNDO: UndoStep(dialog, g_officer_editor.steps); return TRUE;
     case ID_EDIT_REDO: RedoStep(dialog, g_officer_editor.steps); return TRUE;
     case ID_HELP_ABOUT: ShowAboutBox(dialog, IDI_PROGRAM); return TRUE;
+    case ID_VIEW_TABLE: OpenTableWindow(dialog, g_officer_editor.table); return TRUE;
+    case ID_VIEW_FILTER: FocusTableFilter(dialog, g_officer_editor.table); return TRUE;
     default: return FALSE;  // IDOK and IDCANCEL included: Enter and Esc do nothing
   }
 }
@@ -159,7 +161,8 @@ OfficerEditorState g_officer_editor = {
      OfficersChanged,
      StepName,
      IDS_OFFICER_COUNT,
-     ReportStep}};
+     ReportStep},
+    {&OFFICER_TABLE}};
 
 // After every command: the title, the Edit menu and the selection's count.
 void ShowOfficerEditorState(HWND dialog) {
@@ -178,11 +181,13 @@ INT_PTR CALLBACK OfficerDialogProc(HWND dialog, UINT message, WPARAM wparam, LPA
     case WM_COMMAND: {
       BOOL handled = FALSE;
       RunAsStep(dialog, g_officer_editor.steps, LOWORD(wparam), [&] { handled = RunOfficerCommand(dialog, LOWORD(wparam)); });
+      RefreshTableAfterCommand(g_officer_editor.table, g_officer_editor.steps, LOWORD(wparam));
       ShowOfficerEditorState(dialog);
       return handled;
     }
     case WM_DROPFILES:
       OpenDroppedSaveFile(dialog, reinterpret_cast<HDROP>(wparam));
+      RefreshTableAfterCommand(g_officer_editor.table, g_officer_editor.steps, 0);
       ShowOfficerEditorState(dialog);
       return TRUE;
     case WM_CLOSE: CloseOfficerEditor(dialog); return TRUE;

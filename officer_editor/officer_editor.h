@@ -14,6 +14,7 @@
 #include "win32/edit_steps.h"
 #include "win32/kana_binding.h"
 #include "win32/list_rows.h"
+#include "win32/table_window.h"
 
 // Everything the program keeps for its whole life.
 struct OfficerEditorState {
@@ -22,6 +23,7 @@ struct OfficerEditorState {
   DisplayOrder order;          // list row -> officer; a permutation of the roster
   KanaJumpBinding list_jump;   // list box 1000's own procedure, behind the kana quick-jump
   EditSteps steps;             // undo and redo of the commands that change the save image
+  TableWindow table;           // 表示 › 一覧表: a row per roster officer, in roster order
 };
 extern OfficerEditorState g_officer_editor;
 
@@ -54,6 +56,9 @@ std::vector<int32_t> CaptureOfficerView(HWND dialog);
 void ShowOfficerView(HWND dialog, std::span<const int32_t> view);
 // The kana quick-jump over the list's rows; true when the key moved the list.
 bool JumpOfficerList(HWND list, WPARAM key);
+
+// The table window's records (the roster officers, by roster position) and how they map to the list.
+extern const TableProgram OFFICER_TABLE;
 
 // The eleven update commands, buttons 1003 to 1013.
 void UpdateFamilyName(HWND dialog);

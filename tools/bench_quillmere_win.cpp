@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_table_win.h"
 #include "bench_win.h"
 #include "officer_editor.h"
 #include "quillmere_resource.h"
@@ -39,8 +40,10 @@ void SetUpSort() {
 
 }  // namespace
 
+// "show SECONDS" instead of the number of runs: the table window for a screenshot, no figures.
 int main(int argc, char** argv) {
-  const int runs = argc > 1 ? std::atoi(argv[1]) : 20;
+  const bool show = argc > 2 && std::string(argv[1]) == "show";
+  const int runs = argc > 1 && !show ? std::atoi(argv[1]) : 20;
   TempFolder files;
   const std::vector<uint8_t> save = MakeFullRosterSave();
   const std::string path = files.Path("FULL.sav");
@@ -69,6 +72,13 @@ int main(int argc, char** argv) {
   SendDlgItemMessageW(g_dialog, IDC_NO_AGING, BM_SETCHECK, BST_UNCHECKED, 0);
   PumpMessages();
 
+  if (show) {
+    std::printf("ANSI code page %u\n", GetACP());
+    answers.PressButton(IDOK);  // the officers from 899 on are left out of the loyalty
+    ShowTableForScreenshot(g_dialog, g_officer_editor.table, "武力>=60", IDC_SET_LOYALTY, 9, std::atoi(argv[2]));
+    g_officer_editor.save.dirty = 0;
+    return 0;
+  }
   BareWindow bare(g_dialog);
   HWND bare_list = bare.Copy(IDC_OFFICER_LIST);
   for (const auto& input : inputs) bare.Copy(input.control);
@@ -174,6 +184,26 @@ int main(int argc, char** argv) {
                     ReadByHandle(wide_path, *buffer);
                     BareRefill(bare_list, opened);
                   }});
+
+  // The table window: the rows above run with it closed.
+  for (BenchRow& row : rows) {
+    row.set_up = [set_up = row.set_up] {
+      CloseTableWindow(g_officer_editor.table);
+      if (set_up) set_up();
+    };
+  }
+  HWND face = GetDlgItem(g_dialog, IDC_FACE_NUMBER);
+  const std::vector<BenchRow> table_rows = TableRows(
+      {g_dialog, &g_officer_editor.table, &g_officer_editor.steps, 9, L"忠誠<50", {1, 2}, "顔番号 更新, 1000 selected",
+       [face] {
+         static bool second = false;
+         second = !second;
+         SetUpList(true);
+         SetWindowSjis(face, second ? "301" : "300");
+         Command(g_dialog, IDC_SET_FACE_NUMBER);
+       },
+       IDC_SET_FACE_NUMBER});
+  rows.insert(rows.end(), table_rows.begin(), table_rows.end());
 
   std::printf("Quillmere under Wine: a save file of %d officers open\n\n", ROSTER_CAPACITY);
   const int missed = RunBenchTable(rows, runs);

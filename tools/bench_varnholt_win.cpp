@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_table_win.h"
 #include "bench_win.h"
 #include "item_editor.h"
 #include "sample_data.h"
@@ -60,8 +61,10 @@ void ReadInput(HWND bare_list, HWND control, bool edit) {
 
 }  // namespace
 
+// "show SECONDS" instead of the number of runs: the table window for a screenshot, no figures.
 int main(int argc, char** argv) {
-  const int runs = argc > 1 ? std::atoi(argv[1]) : 20;
+  const bool show = argc > 2 && std::string(argv[1]) == "show";
+  const int runs = argc > 1 && !show ? std::atoi(argv[1]) : 20;
   TempFolder files;
   const std::vector<uint8_t> scenario = MakeSampleScenario(1), save = MakeFullRosterSave();
   WriteFileBytes(files.Path("D_SCE.S8"), scenario);
@@ -90,6 +93,12 @@ int main(int argc, char** argv) {
   g_item_editor.current_item = 7;
   PumpMessages();
 
+  if (show) {
+    std::printf("ANSI code page %u\n", GetACP());
+    ShowTableForScreenshot(g_dialog, g_item_editor.table, "売値<1000", IDC_UPDATE_PRICE, 4, std::atoi(argv[2]));
+    for (int slot : {SCENARIO_SLOT, SAVE_SLOT}) g_item_editor.images[slot].dirty = 0;
+    return 0;
+  }
   BareWindow bare(g_dialog);
   HWND bare_list = bare.Copy(IDC_ITEM_LIST);
   for (int id : VIEW_EDITS) bare.Copy(id);
@@ -249,6 +258,25 @@ int main(int argc, char** argv) {
                       SendMessageW(bare_owners, CB_SETCURSEL, owner_choice, 0);
                     }});
   }
+
+  // The table window, with the owners of the save file: the rows above run with it closed.
+  for (BenchRow& row : rows) {
+    row.set_up = [set_up = row.set_up] {
+      CloseTableWindow(g_item_editor.table);
+      if (set_up) set_up();
+    };
+  }
+  const std::vector<BenchRow> table_rows = TableRows(
+      {g_dialog, &g_item_editor.table, &g_item_editor.steps, 4, L"売値<1000", {1}, "売値 更新, 255 selected",
+       [] {
+         static bool second = false;
+         second = !second;
+         SetUpList(List(), true);
+         SetWindowTextW(GetDlgItem(g_dialog, IDC_ITEM_PRICE), second ? L"550" : L"500");
+         Command(g_dialog, IDC_UPDATE_PRICE);
+       },
+       IDC_UPDATE_PRICE});
+  rows.insert(rows.end(), table_rows.begin(), table_rows.end());
 
   std::printf("Varnholt under Wine: 255 items, a save file of %d officers open\n\n", ROSTER_CAPACITY);
   const int missed = RunBenchTable(rows, runs);

@@ -174,6 +174,7 @@ void EditHistory::DropStep(int32_t index) {
 
 void EditHistory::Clear(int32_t k) {
   if (k < 0 || k >= HISTORY_IMAGE_LIMIT) return;
+  ++stored_generation_;
   const uint32_t bit = 1u << k;
   for (int32_t i = StepCount() - 1; i >= 0; --i) {
     EditStep& step = steps_[i];
@@ -213,6 +214,7 @@ void EditHistory::Clear(int32_t k) {
 }
 
 void EditHistory::MarkStored(int32_t k) {
+  ++stored_generation_;
   if (k >= 0 && k < HISTORY_IMAGE_LIMIT) clean_[k] = current_;
 }
 

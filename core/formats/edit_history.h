@@ -79,6 +79,9 @@ class EditHistory {
   // between here and the place MarkStored (or Clear) set. False for good once a step that lay
   // between was dropped (the bound, or a new step after an undo).
   bool IsClean(int32_t k) const;
+  // Counts the calls of Clear and MarkStored: a view that compares images with their files as
+  // opened or last stored sees by it that those bytes changed.
+  int32_t StoredGeneration() const { return stored_generation_; }
 
   int32_t StepCount() const { return static_cast<int32_t>(steps_.size()); }
   // Memory of the steps kept, the figure HISTORY_BYTE_LIMIT bounds. The buffers Begin copies into
@@ -86,6 +89,7 @@ class EditHistory {
   size_t StepMemory() const { return step_memory_; }
 
  private:
+  int32_t stored_generation_ = 0;
   void DropStep(int32_t index);
   bool Matches(std::span<const DataFileImage> images, const EditStep& step) const;
   // After an undo or redo: the next Begin copies the images again.

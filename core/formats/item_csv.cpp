@@ -4,36 +4,35 @@
 #include <array>
 
 #include "formats/choice_texts.h"
+#include "formats/table_cells.h"
 #include "model/item_table.h"
 #include "model/officer_edits.h"
 
 namespace {
 
+// In the order of ItemField.
 enum Column : size_t { NUMBER, NAME, TYPE, IMAGE, PRICE, INCREASE, SKILL, OWNER_ID, OWNER_NAME, COLUMN_COUNT };
+static_assert(static_cast<size_t>(ItemField::OwnerName) == OWNER_NAME);
 
 constexpr std::u8string_view OWNER_ID_HEADER = u8"所有者番号";
 // The column the import reads in the owner's name's stead.
 constexpr std::u8string_view OWNER_NAME_PARTS[] = {OWNER_ID_HEADER};
 
 std::array<CsvColumn, COLUMN_COUNT> ItemColumns(bool owners) {
+  auto header = [](Column column) { return Utf8Text(ItemCellColumn(static_cast<ItemField>(column)).header); };
   return {{
-      {Utf8Text(u8"番号"), CsvColumnUse::Key, CsvImage::Table, true},
-      {Utf8Text(u8"名前"), CsvColumnUse::Edited, CsvImage::Table, true},
-      {Utf8Text(u8"種類"), CsvColumnUse::Edited, CsvImage::Table, true},
-      {Utf8Text(u8"画像と解説"), CsvColumnUse::Edited, CsvImage::Table, true},
-      {Utf8Text(u8"売値"), CsvColumnUse::Edited, CsvImage::Table, true},
-      {Utf8Text(u8"増加値"), CsvColumnUse::Edited, CsvImage::Table, true},
-      {Utf8Text(u8"特技付与"), CsvColumnUse::Edited, CsvImage::Table, true},
-      {Utf8Text(OWNER_ID_HEADER), CsvColumnUse::Edited, CsvImage::Owners, owners},
-      {Utf8Text(u8"所有者"), CsvColumnUse::Shown, CsvImage::Owners, owners, OWNER_NAME_PARTS},
+      {header(NUMBER), CsvColumnUse::Key, CsvImage::Table, true},
+      {header(NAME), CsvColumnUse::Edited, CsvImage::Table, true},
+      {header(TYPE), CsvColumnUse::Edited, CsvImage::Table, true},
+      {header(IMAGE), CsvColumnUse::Edited, CsvImage::Table, true},
+      {header(PRICE), CsvColumnUse::Edited, CsvImage::Table, true},
+      {header(INCREASE), CsvColumnUse::Edited, CsvImage::Table, true},
+      {header(SKILL), CsvColumnUse::Edited, CsvImage::Table, true},
+      {header(OWNER_ID), CsvColumnUse::Edited, CsvImage::Owners, owners},
+      {header(OWNER_NAME), CsvColumnUse::Shown, CsvImage::Owners, owners, OWNER_NAME_PARTS},
   }};
 }
 
-// The list text a field byte selects, or the byte's number when it selects none.
-template <size_t N>
-std::string ChoiceText(const std::array<std::u8string_view, N>& names, int32_t choice, uint8_t byte) {
-  return choice >= 0 ? std::string(Utf8Text(names[choice])) : std::to_string(byte);
-}
 
 template <size_t N>
 bool CheckChoice(const std::array<std::u8string_view, N>& names, std::string_view cell, CsvValue& value,
@@ -62,19 +61,8 @@ class ItemCsvTable final : public CsvTable {
   int32_t RecordCount() override { return ITEM_COUNT; }
 
   std::string Cell(int32_t item, size_t column) override {
-    const ItemView view = ReadItemView(scenario_, item);
-    switch (column) {
-      case NUMBER: return std::to_string(item);
-      case NAME: return ShownText(view.name.text, codec_);
-      case TYPE: return ChoiceText(ITEM_TYPE_NAMES, view.type_choice, Byte(item, ITEM_TYPE_FIELD));
-      case IMAGE: return ChoiceText(ITEM_IMAGE_NAMES, view.image_choice, Byte(item, ITEM_IMAGE_FIELD));
-      case PRICE: return view.price;
-      case INCREASE: return view.increase;
-      case SKILL: return ChoiceText(ITEM_SKILL_NAMES, view.skill_choice, Byte(item, ITEM_SKILL_FIELD));
-      case OWNER_ID:
-      case OWNER_NAME: return OwnerText(item, column == OWNER_NAME);
-    }
-    return {};
+    const std::span<const uint8_t> save = owners_ != nullptr ? std::span<const uint8_t>(owners_->save) : std::span<const uint8_t>();
+    return CellText(ItemCellColumn(static_cast<ItemField>(column)), ReadItemCell(scenario_, save, item, static_cast<ItemField>(column)), codec_);
   }
 
   bool FindRecord(std::string_view key, int32_t& item, CsvProblem& problem) override {
@@ -117,20 +105,6 @@ class ItemCsvTable final : public CsvTable {
   }
 
  private:
-  uint8_t Byte(int32_t item, int32_t field) const {
-    const auto offset = static_cast<size_t>(ItemFieldOffset(item, field));
-    return offset < scenario_.size() ? scenario_[offset] : 0;
-  }
-
-  // The owner's id (or its full name), なし for nobody; empty while no save file is open.
-  std::string OwnerText(int32_t item, bool name) {
-    if (owners_ == nullptr) return {};
-    const OfficerId owner = ReadItemOwner(owners_->save, item);
-    if (owner == NO_OWNER) return std::string(Utf8Text(NO_OWNER_NAME));
-    if (!name) return owner < 0 ? std::string() : std::to_string(owner);
-    return ShownText(OfficerFullName(owners_->save, owner), codec_);
-  }
-
   // An owner the owner list offers: なし, or an officer of the roster by id. The value is the
   // choice of the owner list: the roster position, or the roster count for なし.
   bool CheckOwner(std::string_view cell, CsvValue& value, CsvProblem& problem) {

@@ -5,17 +5,18 @@
 #include <array>
 
 #include "formats/choice_texts.h"
+#include "formats/table_cells.h"
 #include "model/officer_edits.h"
 
 namespace {
 
-enum class Field {
-  Id, Family, Given, Courtesy, Reading, FullName, Face, BirthYear, LifeSpan, Loyalty, Ability, Skill, Tactic,
-};
+using Field = OfficerField;
 
+// A column's field and how its values show (a skill as 0 or 1).
 struct OfficerColumn {
   Field field;
   int32_t index;  // ability, skill or tactic
+  CellColumn cell;
 };
 
 constexpr std::u8string_view FAMILY_NAME_HEADER = u8"姓";
@@ -37,7 +38,11 @@ const Columns& OfficerColumns() {
     size_t n = 0;
     auto add = [&c, &n](std::u8string_view header, CsvColumnUse use, Field field, int32_t index) {
       c.csv[n] = {Utf8Text(header), use, CsvImage::Table, true};
-      c.officer[n++] = {field, index};
+      const bool text = field == Field::Family || field == Field::Given || field == Field::Courtesy ||
+                        field == Field::Reading || field == Field::FullName;
+      const CellKind kind = text ? CellKind::Text : field == Field::Tactic ? CellKind::Choice : CellKind::Number;
+      c.officer[n++] = {field, index, {header, kind, field == Field::Tactic ? std::span(TACTIC_RANK_NAMES)
+                                                                              : std::span<const std::u8string_view>()}};
     };
     add(u8"武将番号", CsvColumnUse::Key, Field::Id, 0);
     add(FAMILY_NAME_HEADER, CsvColumnUse::Edited, Field::Family, 0);
@@ -86,30 +91,8 @@ class OfficerCsvTable final : public CsvTable {
   int32_t RecordCount() override { return count_; }
 
   std::string Cell(int32_t record, size_t column) override {
-    const OfficerId id = roster_.ids[record];
     const OfficerColumn& c = OfficerColumns().officer[column];
-    // Empty where the bytes would be other officers' names.
-    if (IsAttribute(c.field) && !HasAttributeFields(id)) return {};
-    switch (c.field) {
-      case Field::Id: return std::to_string(id);
-      case Field::Family: return NameText(id, FAMILY_NAME_FIELD);
-      case Field::Given: return NameText(id, GIVEN_NAME_FIELD);
-      case Field::Courtesy: return NameText(id, COURTESY_NAME_FIELD);
-      case Field::Reading: return ShownText(OfficerReading(save_, id), codec_);
-      case Field::FullName: return ShownText(OfficerFullName(save_, id), codec_);
-      case Field::Face: return std::to_string(ReadFaceNumber(save_, id));
-      case Field::BirthYear: return std::to_string(ReadBirthYear(save_, id));
-      case Field::LifeSpan: return std::to_string(ReadLifeSpan(save_, id));
-      case Field::Loyalty: return std::to_string(ReadLoyalty(save_, id));
-      case Field::Ability: return std::to_string(ReadAbility(save_, id, c.index));
-      case Field::Skill: return ReadSkill(save_, id, c.index) ? "1" : "0";
-      case Field::Tactic: {
-        const uint8_t nibble = ReadTacticNibble(save_, id, c.index);
-        const int32_t rank = TacticRankOfNibble(nibble);
-        return rank >= 0 ? std::string(Utf8Text(TACTIC_RANK_NAMES[rank])) : std::to_string(nibble);
-      }
-    }
-    return {};
+    return CellText(c.cell, ReadOfficerCell(save_, roster_.ids[record], {c.field, c.index}), codec_);
   }
 
   bool FindRecord(std::string_view key, int32_t& record, CsvProblem& problem) override {
@@ -184,11 +167,6 @@ class OfficerCsvTable final : public CsvTable {
   }
 
  private:
-  std::string NameText(OfficerId id, int32_t field) {
-    if (id < 0 || id >= ROSTER_ID_LIMIT) return {};
-    return ShownText(FitText(FieldText(save_, NameFieldOffset(id, field), NAME_WIDTH), NAME_WIDTH), codec_);
-  }
-
   std::span<const uint8_t> save_;
   std::span<uint8_t> writable_;  // empty for an export
   const OfficerRoster& roster_;

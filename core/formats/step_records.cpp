@@ -34,7 +34,7 @@ int32_t Count(const std::vector<bool>& touched) {
 
 }  // namespace
 
-int32_t OfficersInStep(const EditStep& step, int32_t save) {
+std::vector<bool> OfficersTouchedByStep(const EditStep& step, int32_t save) {
   const int32_t names = (SAVE_FILE_LENGTH - NAME_TABLE_OFFSET) / NAME_RECORD_SIZE;
   const Table name_table{NAME_TABLE_OFFSET, NAME_RECORD_SIZE, NAME_RECORD_SIZE, names};
   const Table attribute_table{LOYALTY_OFFSET, ATTRIBUTE_RECORD_SIZE,
@@ -45,10 +45,12 @@ int32_t OfficersInStep(const EditStep& step, int32_t save) {
     MarkRecords(name_table, range, touched);
     MarkRecords(attribute_table, range, touched);
   }
-  return Count(touched);
+  return touched;
 }
 
-int32_t ItemsInStep(const EditStep& step, int32_t scenario, int32_t save) {
+int32_t OfficersInStep(const EditStep& step, int32_t save) { return Count(OfficersTouchedByStep(step, save)); }
+
+std::vector<bool> ItemsTouchedByStep(const EditStep& step, int32_t scenario, int32_t save) {
   const Table items{ITEM_TABLE_OFFSET, ITEM_RECORD_SIZE, ITEM_RECORD_SIZE, ITEM_COUNT};
   const Table owners{OWNER_TABLE_OFFSET, OWNER_ENTRY_SIZE, OWNER_ENTRY_SIZE, ITEM_COUNT};
   std::vector<bool> touched(ITEM_COUNT, false);
@@ -56,5 +58,9 @@ int32_t ItemsInStep(const EditStep& step, int32_t scenario, int32_t save) {
     if (range.image == scenario) MarkRecords(items, range, touched);
     if (range.image == save) MarkRecords(owners, range, touched);
   }
-  return Count(touched);
+  return touched;
+}
+
+int32_t ItemsInStep(const EditStep& step, int32_t scenario, int32_t save) {
+  return Count(ItemsTouchedByStep(step, scenario, save));
 }

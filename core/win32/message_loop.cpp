@@ -31,11 +31,24 @@ bool IsTextField(HWND window) {
   return window != nullptr && GetClassNameW(window, name, 16) > 0 && lstrcmpiW(name, L"Edit") == 0;
 }
 
+// The keys of the View menu (Ctrl+T, Ctrl+F) are no text editing keys: they reach the dialog from
+// a text field too.
+bool IsViewKey(const MSG& message) {
+  return message.message == WM_KEYDOWN && (message.wParam == 'T' || message.wParam == 'F') && GetKeyState(VK_CONTROL) < 0;
+}
+
 }  // namespace
 
+// The dialog's accelerators act from its owned windows too (the table window); each window gets its
+// own dialog keys (Tab between its controls).
 void DispatchDialogMessage(HWND dialog, const DialogKeys& keys, MSG& message) {
   if (keys.program != nullptr && TranslateAcceleratorW(dialog, keys.program, &message)) return;
-  if (keys.edit != nullptr && !IsTextField(GetFocus()) && TranslateAcceleratorW(dialog, keys.edit, &message)) return;
+  if (keys.edit != nullptr && (!IsTextField(GetFocus()) || IsViewKey(message)) &&
+      TranslateAcceleratorW(dialog, keys.edit, &message)) {
+    return;
+  }
+  HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  if (root != nullptr && root != dialog && GetWindow(root, GW_OWNER) == dialog && IsDialogMessageW(root, &message)) return;
   if (IsDialogMessageW(dialog, &message)) return;
   TranslateMessage(&message);
   DispatchMessageW(&message);

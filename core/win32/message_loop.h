@@ -17,6 +17,8 @@ DialogKeys LoadDialogKeys();
 
 // Runs the thread's message loop for `dialog` until WM_QUIT and returns the quit message's wParam.
 int RunDialogMessageLoop(HWND dialog);
-// One message of that loop: the accelerators become the dialog's commands; then the dialog's own
-// keys (Tab, Enter...); then the message's window.
+// One message of that loop: the accelerators become the dialog's commands (the shared table's
+// except while a text field has the focus, but for Ctrl+T and Ctrl+F, which open the table window
+// and its filter); then the dialog's own keys (Tab, Enter...), or those of the window it owns that
+// the message is for (the table window); then the message's window.
 void DispatchDialogMessage(HWND dialog, const DialogKeys& keys, MSG& message);

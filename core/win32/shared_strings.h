@@ -80,3 +80,13 @@
 #define ID_FILE_RECENT_LAST 40123
 #define IDS_RECENT_FILE_ENTRY 170       // "%1": the entry's number (its access key), "%2": the path
 #define IDS_RECENT_FILE_MISSING 171     // after the file's path and a line feed
+// The table window (win32/table_window.cpp): 表示 › 一覧表 and 絞り込み, their keys and texts.
+#define ID_VIEW_TABLE 40110
+#define ID_VIEW_FILTER 40111
+#define IDS_TABLE_TITLE 180             // "%1": the rows shown, "%2": the records
+#define IDS_SELECT_SHOWN 181
+#define IDS_FILTER_CUE 182              // the filter box's hint while it is empty
+#define IDS_FILTER_NOT_CP932 183
+// Why a filter condition was left out: IDS_FILTER_PROBLEM + the problem's number (FilterProblem,
+// from 1); "%1" is the condition as typed.
+#define IDS_FILTER_PROBLEM 184

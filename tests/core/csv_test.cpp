@@ -16,6 +16,7 @@
 #include "formats/item_csv.h"
 #include "formats/officer_csv.h"
 #include "image_bytes.h"
+#include "odd_save.h"
 #include "model/item_table.h"
 #include "model/officer_edits.h"
 #include "model/roster.h"
@@ -31,24 +32,6 @@ using Image = std::vector<uint8_t>;
 IconvCp932Codec& Codec() {
   static IconvCp932Codec codec;
   return codec;
-}
-
-// The sample save with officer 7's record holding what no command writes: names without a NUL,
-// bytes code page 932 has no character for, a control character, rank nibbles no rank stands for,
-// numbers beyond the entries' ranges.
-Image OddSave() {
-  Image save = MakeSampleSave();
-  PutBytes(save, NameFieldOffset(7, FAMILY_NAME_FIELD), Sjis("あい") + "\x83");
-  PutBytes(save, NameFieldOffset(7, GIVEN_NAME_FIELD), "\x80X\xFF\0 "s);
-  PutBytes(save, NameFieldOffset(7, COURTESY_NAME_FIELD), "\ta\0  "s);
-  PutBytes(save, NameFieldOffset(7, READING_FIELD), Sjis("ｱｲｳｴｵｶｷｸｹｺｻ"));
-  PutBytes(save, NameFieldOffset(7, FULL_NAME_FIELD), "\x81 \xF0\x9A\0    "s);
-  PutBytes(save, NameFieldOffset(7, BIRTH_YEAR_FIELD), "\xFF\xFF"s);
-  PutBytes(save, NameFieldOffset(7, FACE_NUMBER_FIELD), "\xFF\xFF"s);
-  PutBytes(save, AttributeOffset(LOYALTY_OFFSET, 7), "\xC8"s);
-  PutBytes(save, AttributeOffset(TACTIC_RANKS_OFFSET, 7), "\x3F\x71"s);
-  PutBytes(save, OwnerEntryOffset(9), "\xFF\xFF"s);
-  return save;
 }
 
 // The images a test works on: copies of one OddSave and one sample scenario, made once.

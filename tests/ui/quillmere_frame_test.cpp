@@ -107,11 +107,12 @@ TEST_F(QuillmereTest, ChoiceListsAreFilledAndStartAtTheirFirstEntry) {
 TEST_F(QuillmereTest, MenuHoldsFileEditAndSortCommands) {
   HMENU menu = GetMenu(dialog_);
   ASSERT_NE(menu, nullptr);
-  ASSERT_EQ(GetMenuItemCount(menu), 4);
+  ASSERT_EQ(GetMenuItemCount(menu), 5);
   auto text_of = MenuLabel;
   EXPECT_EQ(text_of(menu, 0, MF_BYPOSITION), Sjis("ファイル"));
   EXPECT_EQ(text_of(menu, 1, MF_BYPOSITION), Sjis("編集"));
-  EXPECT_EQ(text_of(menu, 2, MF_BYPOSITION), Sjis("ソート"));
+  EXPECT_EQ(text_of(menu, 2, MF_BYPOSITION), Sjis("表示"));
+  EXPECT_EQ(text_of(menu, 3, MF_BYPOSITION), Sjis("ソート"));
   struct Item {
     int pop_up, id;
     const char* text;
@@ -119,8 +120,9 @@ TEST_F(QuillmereTest, MenuHoldsFileEditAndSortCommands) {
   const Item items[] = {{0, ID_FILE_OPEN, "セーブデータを開く"}, {0, ID_FILE_SAVE_AS, "名前を付けて保存"},
                         {0, ID_FILE_SAVE, "上書き保存"},        {0, ID_FILE_CLOSE, "閉じる"},
                         {0, ID_FILE_EXPORT_CSV, "CSVに書き出す…"}, {0, ID_FILE_IMPORT_CSV, "CSVから読み込む…"},
-                        {2, ID_SORT_BY_ID, "ID 順"},            {2, ID_SORT_BY_READING, "ルビ順"},
-                        {2, ID_SORT_REVERSE, "逆転"}};
+                        {2, ID_VIEW_TABLE, "一覧表"},          {2, ID_VIEW_FILTER, "絞り込み"},
+                        {3, ID_SORT_BY_ID, "ID 順"},            {3, ID_SORT_BY_READING, "ルビ順"},
+                        {3, ID_SORT_REVERSE, "逆転"}};
   for (const Item& item : items) {
     HMENU pop_up = GetSubMenu(menu, item.pop_up);
     EXPECT_EQ(text_of(pop_up, item.id, MF_BYCOMMAND), Sjis(item.text)) << item.id;
@@ -130,7 +132,7 @@ TEST_F(QuillmereTest, MenuHoldsFileEditAndSortCommands) {
   EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 0)), 7);
   EXPECT_EQ(GetMenuState(GetSubMenu(menu, 0), 4, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
   EXPECT_EQ(GetMenuItemID(GetSubMenu(menu, 0), 5), static_cast<UINT>(ID_FILE_EXPORT_CSV));
-  EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 2)), 3);
+  EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 3)), 3);
 }
 
 // Ticking "読み取り専用ファイルとして開く" would not stop 上書き保存 from writing the file: the open

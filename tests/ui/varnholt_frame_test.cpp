@@ -140,9 +140,12 @@ TEST_F(VarnholtTest, DialogTemplateHoldsEveryControlInTabOrderWithItsPlaceAndSty
   ExpectEditorDialogTemplate(IDD_DIALOG1, 278, 175, IDR_MENU1, "Varnholt", CONTROLS);
 
   HMENU menu = GetMenu(dialog_);
-  ASSERT_EQ(GetMenuItemCount(menu), 3);
+  ASSERT_EQ(GetMenuItemCount(menu), 4);
   EXPECT_EQ(MenuLabel(menu, 0, MF_BYPOSITION), Sjis("ファイル"));
   EXPECT_EQ(MenuLabel(menu, 1, MF_BYPOSITION), Sjis("編集"));
+  EXPECT_EQ(MenuLabel(menu, 2, MF_BYPOSITION), Sjis("表示"));
+  EXPECT_EQ(MenuText(GetSubMenu(menu, 2), ID_VIEW_TABLE, MF_BYCOMMAND), Sjis("一覧表(&T)\tCtrl+T"));
+  EXPECT_EQ(MenuText(GetSubMenu(menu, 2), ID_VIEW_FILTER, MF_BYCOMMAND), Sjis("絞り込み(&F)\tCtrl+F"));
   HMENU file = GetSubMenu(menu, 0);
   ASSERT_EQ(GetMenuItemCount(file), 8);
   // Position 5 is the separator before the CSV commands.
