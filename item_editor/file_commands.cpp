@@ -15,10 +15,32 @@
 
 namespace {
 
-// The table's owner column comes or goes with the save file: the table is built again.
+// The owner list's rows as last written: a save file opened after another (or again) rewrites only
+// the names that differ.
+std::vector<std::string> g_owner_rows;
+
+// The table's owner column comes or goes with the save file: the table is built again. The rows
+// stay while a new file's names follow (ShowLoadedSave), so that only the names that differ are
+// written again.
 void ClearOwnerList(HWND dialog, bool refill_follows) {
   MarkTableStale(g_item_editor.table);
-  ClearRows(GetDlgItem(dialog, IDC_ITEM_OWNER), CB_RESETCONTENT, refill_follows);
+  HWND owners = GetDlgItem(dialog, IDC_ITEM_OWNER);
+  if (refill_follows) {
+    SetRedraw(owners, false);
+    return;
+  }
+  ClearRows(owners, CB_RESETCONTENT, false);
+  g_owner_rows.clear();
+}
+
+// "なし" in code page 932, as the other rows come.
+std::string_view NobodyText() {
+  static const std::string bytes = [] {
+    std::string text;
+    Cp932FromWide(WideFromUtf8(Utf8Text(NO_OWNER_NAME)), text);
+    return text;
+  }();
+  return bytes;
 }
 
 // The owner list: the full name of each roster officer in roster order, then "なし" (NO_OWNER).
@@ -27,14 +49,11 @@ void ShowLoadedSave(HWND dialog) {
   HWND owners = GetDlgItem(dialog, IDC_ITEM_OWNER);
   const OfficerRoster& roster = g_item_editor.roster;
   SetRedraw(owners, false);
-  std::vector<std::string_view> names(static_cast<size_t>(roster.count));
+  std::vector<std::string_view> rows(static_cast<size_t>(roster.count) + 1, NobodyText());
   for (int32_t position = 0; position < roster.count; ++position) {
-    names[static_cast<size_t>(position)] =
-        OfficerFullName(ImageBytes(SAVE_SLOT), roster.ids[static_cast<size_t>(position)]);
+    rows[static_cast<size_t>(position)] = OfficerFullName(ImageBytes(SAVE_SLOT), roster.ids[static_cast<size_t>(position)]);
   }
-  InsertTextRows(owners, CB_INSERTSTRING, 0, names);
-  const std::wstring nobody = WideFromUtf8(Utf8Text(NO_OWNER_NAME));
-  SendMessageW(owners, CB_INSERTSTRING, roster.count, reinterpret_cast<LPARAM>(nobody.c_str()));
+  ShowTextRows(owners, true, rows, g_owner_rows);
   SetRedraw(owners, true);
   ShowCurrentOwner(dialog);
 }

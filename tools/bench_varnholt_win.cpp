@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -244,7 +245,8 @@ int main(int argc, char** argv) {
       owner_texts.push_back(text);
     }
     const LRESULT owner_choice = SendDlgItemMessageW(g_dialog, IDC_ITEM_OWNER, CB_GETCURSEL, 0, 0);
-    rows.push_back({"save file opened (dropped)", dialog, nullptr,
+    rows.push_back({"save file opened again (dropped)", dialog,
+                    [path] { SendMessageW(g_dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(path)), 0); },
                     [path] { SendMessageW(g_dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(path)), 0); },
                     "file read, owner list refilled", frame, nullptr, [=] {
                       ReadByHandle(wide_path, *buffer);
@@ -257,6 +259,25 @@ int main(int argc, char** argv) {
                       InvalidateRect(bare_owners, nullptr, TRUE);
                       SendMessageW(bare_owners, CB_SETCURSEL, owner_choice, 0);
                     }});
+    // Another save file, in which every officer has the next one's name, open before: every row of
+    // the owner list is written anew, and the recent files change (reopening a file rewrites only
+    // the names that differ).
+    const std::string other_path = files.Path("OTHER.sav");
+    std::vector<uint8_t> other = save;
+    OfficerRoster roster;
+    BuildOfficerRoster(save, roster);
+    for (int32_t k = 0; k < roster.count; ++k) {
+      const OfficerId from = roster.ids[static_cast<size_t>((k + 1) % roster.count)];
+      std::memcpy(other.data() + NameRecordOffset(roster.ids[static_cast<size_t>(k)]), save.data() + NameRecordOffset(from),
+                  NAME_RECORD_SIZE);
+    }
+    WriteFileBytes(other_path, other);
+    BenchRow row = rows.back();
+    row.command = "save file opened after another (dropped), every name differs";
+    row.set_up = [other_path] {
+      SendMessageW(g_dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(other_path)), 0);
+    };
+    rows.push_back(row);
   }
 
   // The table window, with the owners of the save file: the rows above run with it closed.

@@ -1,6 +1,8 @@
 // The command benchmarks' frame: timing, the table, and the bare controls of the baselines.
 #include "bench_win.h"
 
+#include <cstdlib>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -46,6 +48,10 @@ const wchar_t BARE_CLASS[] = L"BenchBareWindow";
 }  // namespace
 
 int RunBenchTable(std::vector<BenchRow>& rows, int runs) {
+  // BENCH_ROWS=text: only the rows whose command contains it (UTF-8), to look at one row alone.
+  if (const char* only = std::getenv("BENCH_ROWS"); only != nullptr && *only != '\0') {
+    std::erase_if(rows, [only](const BenchRow& row) { return row.command.find(only) == std::string::npos; });
+  }
   std::vector<std::vector<double>> command_ms(rows.size()), baseline_ms(rows.size());
   for (int run = 0; run < runs; ++run) {
     for (size_t i = 0; i < rows.size(); ++i) {

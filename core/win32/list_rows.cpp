@@ -121,3 +121,21 @@ void LimitEdits(HWND dialog, std::span<const EditLimit> limits) {
     SendDlgItemMessageW(dialog, limit.control, EM_LIMITTEXT, limit.characters, 0);
   }
 }
+
+void ShowTextRows(HWND control, bool combo, std::span<const std::string_view> texts, std::vector<std::string>& shown) {
+  const UINT insert = combo ? CB_INSERTSTRING : LB_INSERTSTRING;
+  const LRESULT rows = SendMessageW(control, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
+  const auto row_text = [](std::string_view text) { return text.substr(0, text.find('\0')); };
+  if (rows >= 0 && static_cast<size_t>(rows) == texts.size() && shown.size() == texts.size()) {
+    for (size_t row = 0; row < texts.size(); ++row) {
+      if (shown[row] == row_text(texts[row])) continue;
+      SendMessageW(control, combo ? CB_DELETESTRING : LB_DELETESTRING, row, 0);
+      InsertTextRow(control, insert, static_cast<int32_t>(row), texts[row]);
+    }
+  } else {
+    SendMessageW(control, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
+    InsertTextRows(control, insert, 0, texts);
+  }
+  shown.assign(texts.size(), std::string());
+  for (size_t row = 0; row < texts.size(); ++row) shown[row] = row_text(texts[row]);
+}

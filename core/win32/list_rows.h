@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <vector>
 #include <string_view>
 
 #include "win32/controls.h"
@@ -94,6 +95,12 @@ void InsertTextRow(HWND control, UINT insert_message, int32_t row, std::string_v
 // Inserts `texts` as rows `first_row` on, as InsertTextRow does each: room for all of them is made
 // first (LB_INITSTORAGE, CB_INITSTORAGE), and their code page 932 bytes are converted in one go.
 void InsertTextRows(HWND control, UINT insert_message, int32_t first_row, std::span<const std::string_view> texts);
+
+// Makes a list box (or a combo box, with `combo`) show `texts` as its rows, `shown` holding what it
+// was last given here. With as many rows as before only the rows whose text differs are written
+// again: a file opened again, or another save of the same game, changes few names. Otherwise every
+// row is written anew. `shown` then holds the texts as the rows show them (up to a NUL).
+void ShowTextRows(HWND control, bool combo, std::span<const std::string_view> texts, std::vector<std::string>& shown);
 
 // The entries of a combo box, in order, from choice texts (UTF-8, formats/choice_texts.h); the
 // index of an entry is the value its command reads.
