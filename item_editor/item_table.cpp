@@ -9,6 +9,7 @@
 #include "formats/table_records.h"
 #include "item_editor.h"
 #include "varnholt_resource.h"
+#include "win32/status_line.h"
 
 namespace {
 
@@ -54,6 +55,7 @@ void SelectInMain(HWND dialog, const std::vector<bool>& selected, int32_t caret)
   SelectListRows(list, rows, top, caret >= 0 ? caret : CARET_WHERE_SELECTED);
   SetRedraw(list, true);
   if (caret >= 0 && caret != g_item_editor.current_item) ChangeCurrentItem(dialog);
+  ShowSelectionStatus(dialog, IDC_ITEM_LIST);
 }
 
 void StepRecords(const EditStep& step, std::vector<bool>& touched) {

@@ -9,6 +9,7 @@
 #include "formats/table_records.h"
 #include "officer_editor.h"
 #include "quillmere_resource.h"
+#include "win32/status_line.h"
 
 namespace {
 
@@ -59,6 +60,7 @@ void SelectInMain(HWND dialog, const std::vector<bool>& selected, int32_t caret)
   SendMessageW(list, LB_SETSEL, FALSE, -1);
   SelectListRows(list, rows, top, caret_row);
   SetRedraw(list, true);
+  ShowSelectionStatus(dialog, IDC_OFFICER_LIST);
 }
 
 void StepRecords(const EditStep& step, std::vector<bool>& touched) {

@@ -69,6 +69,7 @@ TEST_F(QuillmereTableTest, FilterSelectShownAndACommandOnThem) {
 
   ClickSelectShown(Table());
   EXPECT_EQ(MainSelection(), low);
+  EXPECT_EQ(StatusText(dialog_, 0), "選択 " + std::to_string(low.size()) + " / " + std::to_string(ListCount()) + " 人");
   SetText(IDC_LOYALTY, "77");
   Command(dialog_, IDC_SET_LOYALTY);
 
