@@ -40,10 +40,13 @@ void SetUpSort() {
 
 }  // namespace
 
-// "show SECONDS" instead of the number of runs: the table window for a screenshot, no figures.
+// "show SECONDS" instead of the number of runs: the table window for a screenshot, no figures;
+// "menu KEY": the dialog after a command, with the menu of access key KEY open.
 int main(int argc, char** argv) {
   const bool show = argc > 2 && std::string(argv[1]) == "show";
-  const int runs = argc > 1 && !show ? std::atoi(argv[1]) : 20;
+  const bool menu = argc > 2 && std::string(argv[1]) == "menu";
+  const int runs = argc > 1 && !show && !menu ? std::atoi(argv[1]) : 20;
+  const ForgottenPlaces forgotten;
   TempFolder files;
   const std::vector<uint8_t> save = MakeFullRosterSave();
   const std::string path = files.Path("FULL.sav");
@@ -72,6 +75,16 @@ int main(int argc, char** argv) {
   SendDlgItemMessageW(g_dialog, IDC_NO_AGING, BM_SETCHECK, BST_UNCHECKED, 0);
   PumpMessages();
 
+  if (menu) {
+    std::printf("ANSI code page %u\n", GetACP());
+    HWND list = GetDlgItem(g_dialog, IDC_OFFICER_LIST);
+    SendMessageW(list, LB_SETSEL, FALSE, -1);
+    for (int row = 0; row < 12; ++row) SendMessageW(list, LB_SETSEL, TRUE, row);
+    Command(g_dialog, IDC_OFFICER_LIST, LBN_SELCHANGE);
+    SetDlgItemTextW(g_dialog, IDC_LOYALTY, L"80");
+    Command(g_dialog, IDC_SET_LOYALTY);
+    ShowMenuForScreenshot(g_dialog, argv[2][0]);
+  }
   if (show) {
     std::printf("ANSI code page %u\n", GetACP());
     answers.PressButton(IDOK);  // the officers from 899 on are left out of the loyalty

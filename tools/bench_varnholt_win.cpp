@@ -62,10 +62,13 @@ void ReadInput(HWND bare_list, HWND control, bool edit) {
 
 }  // namespace
 
-// "show SECONDS" instead of the number of runs: the table window for a screenshot, no figures.
+// "show SECONDS" instead of the number of runs: the table window for a screenshot, no figures;
+// "menu KEY": the dialog after a command, with the menu of access key KEY open.
 int main(int argc, char** argv) {
   const bool show = argc > 2 && std::string(argv[1]) == "show";
-  const int runs = argc > 1 && !show ? std::atoi(argv[1]) : 20;
+  const bool menu = argc > 2 && std::string(argv[1]) == "menu";
+  const int runs = argc > 1 && !show && !menu ? std::atoi(argv[1]) : 20;
+  const ForgottenPlaces forgotten;
   TempFolder files;
   const std::vector<uint8_t> scenario = MakeSampleScenario(1), save = MakeFullRosterSave();
   WriteFileBytes(files.Path("D_SCE.S8"), scenario);
@@ -94,6 +97,16 @@ int main(int argc, char** argv) {
   g_item_editor.current_item = 7;
   PumpMessages();
 
+  if (menu) {
+    std::printf("ANSI code page %u\n", GetACP());
+    HWND list = GetDlgItem(g_dialog, IDC_ITEM_LIST);
+    SendMessageW(list, LB_SETSEL, FALSE, -1);
+    for (int row = 5; row < 10; ++row) SendMessageW(list, LB_SETSEL, TRUE, row);
+    Command(g_dialog, IDC_ITEM_LIST, LBN_SELCHANGE);
+    SetDlgItemTextW(g_dialog, IDC_ITEM_PRICE, L"550");
+    Command(g_dialog, IDC_UPDATE_PRICE);
+    ShowMenuForScreenshot(g_dialog, argv[2][0]);
+  }
   if (show) {
     std::printf("ANSI code page %u\n", GetACP());
     ShowTableForScreenshot(g_dialog, g_item_editor.table, "売値<1000", IDC_UPDATE_PRICE, 4, std::atoi(argv[2]));

@@ -1,16 +1,17 @@
 // The command benchmarks' frame: timing, the table, and the bare controls of the baselines.
 #include "bench_win.h"
 
-#include <cstdlib>
-
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "model/officer_tables.h"
 #include "model/roster.h"
+#include "platform/win_settings_key.h"
 #include "sample_data.h"
 #include "ui_driver.h"
+#include "win32/remembered_places.h"
 
 namespace {
 
@@ -222,3 +223,15 @@ std::vector<uint8_t> MakeFullRosterSave() {
   }
   return save;
 }
+
+void ShowMenuForScreenshot(HWND dialog, char key) {
+  SetForegroundWindow(dialog);
+  PostMessageW(dialog, WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(key));
+  for (;;) {
+    PumpMessages();
+    Sleep(50);
+  }
+}
+
+ForgottenPlaces::ForgottenPlaces() { DeleteSettingsKey(SettingsKeyName()); }
+ForgottenPlaces::~ForgottenPlaces() { DeleteSettingsKey(SettingsKeyName()); }

@@ -80,3 +80,14 @@ void StoreByRename(const std::wstring& path, const std::vector<uint8_t>& bytes);
 // A save image whose roster is full (1000 officers): the sample save with every record from 760 to
 // the last id a roster can hold in use, named after sample officers.
 std::vector<uint8_t> MakeFullRosterSave();
+
+// The program's remembered places (HKCU\Software\<program>) forgotten while it lives, so that the
+// benchmarks' temporary files never reach the File menu of the programs run from the same prefix.
+struct ForgottenPlaces {
+  ForgottenPlaces();
+  ~ForgottenPlaces();
+};
+
+// For a screenshot: the dialog in front with the menu of access key `key` open (its menu loop runs
+// until the process is ended from outside, as wine-run.sh's SCREENSHOT does).
+void ShowMenuForScreenshot(HWND dialog, char key);
