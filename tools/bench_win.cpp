@@ -82,6 +82,9 @@ BareWindow::BareWindow(HWND model_dialog) : model_(model_dialog) {
   window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   window_class.lpszClassName = BARE_CLASS;
   RegisterClassW(&window_class);
+  // Both windows wholly on the screen, side by side: a part off the screen would not be painted,
+  // and the program's window opens centred (or where it was closed).
+  SetWindowPos(model_dialog, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   RECT rect;
   GetWindowRect(model_dialog, &rect);
   frame_ = CreateWindowW(BARE_CLASS, L"bare controls", WS_OVERLAPPEDWINDOW | WS_VISIBLE, rect.right + 10, rect.top,
