@@ -83,7 +83,7 @@
 // The table window (win32/table_window.cpp): 表示 › 一覧表 and 絞り込み, their keys and texts.
 #define ID_VIEW_TABLE 40110
 #define ID_VIEW_FILTER 40111
-#define IDS_TABLE_TITLE 180             // "%1": the rows shown, "%2": the records
+#define IDS_TABLE_TITLE 180             // each program's own: "%1": the rows shown, "%2": the records
 #define IDS_SELECT_SHOWN 181
 #define IDS_FILTER_CUE 182              // the filter box's hint while it is empty
 #define IDS_FILTER_NOT_CP932 183

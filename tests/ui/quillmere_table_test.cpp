@@ -52,7 +52,7 @@ TEST_F(QuillmereTableTest, FilterSelectShownAndACommandOnThem) {
   ASSERT_LT(low.size(), static_cast<size_t>(total));
   ASSERT_EQ(TableRowCount(Table()), static_cast<int>(low.size()));
   EXPECT_EQ(Utf8OfWide(WindowTextW(Table().window)),
-            "一覧表 - " + std::to_string(low.size()) + " / " + std::to_string(total) + " 件");
+            "一覧表 - " + std::to_string(low.size()) + " / " + std::to_string(total) + " 人");
   EXPECT_EQ(WindowTextW(Table().problem), L"");
 
   // A header click sorts the table by loyalty, descending on the second; the list keeps its order.
