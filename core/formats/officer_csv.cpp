@@ -19,10 +19,8 @@ struct OfficerColumn {
   CellColumn cell;
 };
 
-constexpr std::u8string_view FAMILY_NAME_HEADER = u8"姓";
-constexpr std::u8string_view GIVEN_NAME_HEADER = u8"名";
 // The columns the import reads in the full name's stead.
-constexpr std::u8string_view FULL_NAME_PARTS[] = {FAMILY_NAME_HEADER, GIVEN_NAME_HEADER};
+constexpr std::u8string_view FULL_NAME_PARTS[] = {FAMILY_NAME_COLUMN, GIVEN_NAME_COLUMN};
 
 constexpr size_t FIXED_COLUMNS = 10 + ABILITY_COUNT;
 constexpr size_t COLUMN_COUNT = FIXED_COLUMNS + SKILL_COUNT + TACTIC_COUNT;
@@ -45,16 +43,16 @@ const Columns& OfficerColumns() {
                                                                               : std::span<const std::u8string_view>()}};
     };
     add(u8"武将番号", CsvColumnUse::Key, Field::Id, 0);
-    add(FAMILY_NAME_HEADER, CsvColumnUse::Edited, Field::Family, 0);
-    add(GIVEN_NAME_HEADER, CsvColumnUse::Edited, Field::Given, 0);
-    add(u8"字", CsvColumnUse::Edited, Field::Courtesy, 0);
-    add(u8"ルビ", CsvColumnUse::Edited, Field::Reading, 0);
-    add(u8"氏名", CsvColumnUse::Shown, Field::FullName, 0);
+    add(FAMILY_NAME_COLUMN, CsvColumnUse::Edited, Field::Family, 0);
+    add(GIVEN_NAME_COLUMN, CsvColumnUse::Edited, Field::Given, 0);
+    add(COURTESY_NAME_COLUMN, CsvColumnUse::Edited, Field::Courtesy, 0);
+    add(READING_COLUMN, CsvColumnUse::Edited, Field::Reading, 0);
+    add(FULL_NAME_COLUMN, CsvColumnUse::Shown, Field::FullName, 0);
     c.csv[n - 1].edited_in = FULL_NAME_PARTS;
-    add(u8"顔番号", CsvColumnUse::Edited, Field::Face, 0);
-    add(u8"誕生年", CsvColumnUse::Edited, Field::BirthYear, 0);
-    add(u8"寿命", CsvColumnUse::Edited, Field::LifeSpan, 0);
-    add(u8"忠誠", CsvColumnUse::Edited, Field::Loyalty, 0);
+    add(FACE_NUMBER_COLUMN, CsvColumnUse::Edited, Field::Face, 0);
+    add(BIRTH_YEAR_COLUMN, CsvColumnUse::Edited, Field::BirthYear, 0);
+    add(LIFE_SPAN_COLUMN, CsvColumnUse::Edited, Field::LifeSpan, 0);
+    add(LOYALTY_COLUMN, CsvColumnUse::Edited, Field::Loyalty, 0);
     for (int32_t k = 0; k < ABILITY_COUNT; ++k) add(ABILITY_NAMES[k], CsvColumnUse::Edited, Field::Ability, k);
     for (int32_t k = 0; k < SKILL_COUNT; ++k) add(SKILL_NAMES[k], CsvColumnUse::Edited, Field::Skill, k);
     for (int32_t k = 0; k < TACTIC_COUNT; ++k) add(TACTIC_NAMES[k], CsvColumnUse::Edited, Field::Tactic, k);

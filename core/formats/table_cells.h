@@ -48,6 +48,18 @@ struct OfficerCell {
   int32_t index;  // of the ability, skill or tactic
 };
 CellValue ReadOfficerCell(std::span<const uint8_t> save, OfficerId id, OfficerCell cell);
+// The names of the officer fields' columns, in the CSV file and the table window alike (the
+// abilities, skills and tactics are named by their choice texts). The id's column is 武将番号 in a
+// CSV file, 番号 in the table.
+inline constexpr std::u8string_view FAMILY_NAME_COLUMN = u8"姓";
+inline constexpr std::u8string_view GIVEN_NAME_COLUMN = u8"名";
+inline constexpr std::u8string_view COURTESY_NAME_COLUMN = u8"字";
+inline constexpr std::u8string_view READING_COLUMN = u8"ルビ";
+inline constexpr std::u8string_view FULL_NAME_COLUMN = u8"氏名";
+inline constexpr std::u8string_view FACE_NUMBER_COLUMN = u8"顔番号";
+inline constexpr std::u8string_view BIRTH_YEAR_COLUMN = u8"誕生年";
+inline constexpr std::u8string_view LIFE_SPAN_COLUMN = u8"寿命";
+inline constexpr std::u8string_view LOYALTY_COLUMN = u8"忠誠";
 
 // The item's fields: the record in the scenario image, its owner in a save image.
 enum class ItemField : uint8_t { Number, Name, Type, Image, Price, Increase, Skill, OwnerId, OwnerName };

@@ -31,15 +31,15 @@ const OfficerTable& OfficerColumns() {
       t.columns[n++] = column;
     };
     add({OfficerField::Id, 0}, {u8"番号", CellKind::Number});
-    add({OfficerField::FullName, 0}, {u8"氏名", CellKind::Text, {}, true});
-    add({OfficerField::Reading, 0}, {u8"ルビ", CellKind::Text, {}, true});
-    add({OfficerField::Family, 0}, {u8"姓", CellKind::Text});
-    add({OfficerField::Given, 0}, {u8"名", CellKind::Text});
-    add({OfficerField::Courtesy, 0}, {u8"字", CellKind::Text});
-    add({OfficerField::Face, 0}, {u8"顔番号", CellKind::Number});
-    add({OfficerField::BirthYear, 0}, {u8"誕生年", CellKind::Number});
-    add({OfficerField::LifeSpan, 0}, {u8"寿命", CellKind::Number});
-    add({OfficerField::Loyalty, 0}, {u8"忠誠", CellKind::Number});
+    add({OfficerField::FullName, 0}, {FULL_NAME_COLUMN, CellKind::Text, {}, true});
+    add({OfficerField::Reading, 0}, {READING_COLUMN, CellKind::Text, {}, true});
+    add({OfficerField::Family, 0}, {FAMILY_NAME_COLUMN, CellKind::Text});
+    add({OfficerField::Given, 0}, {GIVEN_NAME_COLUMN, CellKind::Text});
+    add({OfficerField::Courtesy, 0}, {COURTESY_NAME_COLUMN, CellKind::Text});
+    add({OfficerField::Face, 0}, {FACE_NUMBER_COLUMN, CellKind::Number});
+    add({OfficerField::BirthYear, 0}, {BIRTH_YEAR_COLUMN, CellKind::Number});
+    add({OfficerField::LifeSpan, 0}, {LIFE_SPAN_COLUMN, CellKind::Number});
+    add({OfficerField::Loyalty, 0}, {LOYALTY_COLUMN, CellKind::Number});
     for (int32_t k = 0; k < ABILITY_COUNT; ++k) add({OfficerField::Ability, k}, {ABILITY_NAMES[k], CellKind::Number});
     for (int32_t k = 0; k < SKILL_COUNT; ++k) {
       add({OfficerField::Skill, k}, {SKILL_NAMES[k], CellKind::Choice, SKILL_STATE_NAMES});
