@@ -14,9 +14,8 @@ namespace {
 enum Column : size_t { NUMBER, NAME, TYPE, IMAGE, PRICE, INCREASE, SKILL, OWNER_ID, OWNER_NAME, COLUMN_COUNT };
 static_assert(static_cast<size_t>(ItemField::OwnerName) == OWNER_NAME);
 
-constexpr std::u8string_view OWNER_ID_HEADER = u8"所有者番号";
 // The column the import reads in the owner's name's stead.
-constexpr std::u8string_view OWNER_NAME_PARTS[] = {OWNER_ID_HEADER};
+const std::u8string_view OWNER_NAME_PARTS[] = {ItemCellColumn(ItemField::OwnerId).header};
 
 std::array<CsvColumn, COLUMN_COUNT> ItemColumns(bool owners) {
   auto header = [](Column column) { return Utf8Text(ItemCellColumn(static_cast<ItemField>(column)).header); };
